@@ -1,0 +1,95 @@
+#pragma once
+
+#include "content/OneBasedList.h"
+#include "content/ProductConfig.h"
+
+#include <QString>
+#include <QStringList>
+
+// The six results files of a level, kept in the program folder, and the
+// updates a marking makes to them.
+
+enum class ResultsFile { Marks, FirstAnswers, SecondAnswers, FirstResults, SecondResults, Trend };
+
+inline constexpr ResultsFile kAllResultsFiles[] = {
+    ResultsFile::Marks,         ResultsFile::FirstAnswers,  ResultsFile::SecondAnswers,
+    ResultsFile::FirstResults,  ResultsFile::SecondResults, ResultsFile::Trend};
+
+// "marks2EN.txt" and so on: stem, level digit, product code, ".txt".
+QString ResultsFileName(ResultsFile file, int level, const QString &code);
+QString ResultsFilePath(const QString &folder, ResultsFile file, int level, const QString &code);
+// Template resource of a results file: 30101 + 10 × level for the marks file ... 30106.
+int ResultsTemplateResource(ResultsFile file, int level);
+
+// The paths of one level's six files.
+struct ResultsPaths
+{
+    QString marks, first, second, fresults, sresults, trend;
+    static ResultsPaths of(const QString &folder, int level, const QString &code);
+};
+
+// Writes the six templates of every level that exists over its results files.
+// Returns the names of the files that could not be written.
+QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config);
+
+// True when a results file of an existing level is missing.
+bool ResultsFilesMissing(const QString &folder, const ProductConfig &config);
+
+// The results files of existing levels that do not have their template's shape
+// (a record or field missing or added, a paper line out of order, bytes that are
+// not text, a trend value that is not a number). Missing files are not listed.
+QStringList DamagedResultsFiles(const QString &folder, const ProductConfig &config);
+
+// Copies each named file to "<name>.bak" beside it, replacing an older copy.
+bool BackUpResultsFiles(const QString &folder, const QStringList &names, QString *error = nullptr);
+
+// The six marks records, 50 fields each.
+struct MarksRecords
+{
+    FieldList FirstScores{FieldList(50)};
+    FieldList SecondScores{FieldList(50)};
+    FieldList TimesTaken{FieldList(50)};
+    FieldList CompletionDates{FieldList(50)};
+    FieldList FirstStates{FieldList(50)};
+    FieldList SecondStates{FieldList(50)};
+};
+
+// Reads FSE, SSE, LTM, CDD, FST and SST with n fields each.
+MarksRecords ReadMarks(const QString &path, int n);
+// Rewrites the marks file with the six records, n fields each.
+bool WriteMarks(const QString &path, const MarksRecords &marks, int n, QString *error = nullptr);
+
+// The trend values in the order the papers were marked (at most 50).
+QStringList ReadTrendValues(const QString &path);
+
+// The stored answers or marks of one paper: its line of an answers or results
+// file, split into its box count of fields.
+FieldList PaperFields(const FieldList &paperLines, int paperIndex, int boxCount);
+
+// Replaces one paper's line among the held lines and rewrites the answers or
+// results file from them.
+bool SavePaperRecord(FieldList &paperLines, int paperKey, const FieldList &fields, int boxCount,
+                     int paperCount, const QString &path, QString *error = nullptr);
+
+// What a marking stores beyond the box marks.
+struct FirstMarking
+{
+    QString percent;   // "87.5"
+    QString timeTaken; // "0:7:5"
+    QString date;      // short date
+};
+
+// Stores a marked first attempt: the paper's marks in the first-results file,
+// FSE, LTM, CDD and FST of the paper in the marks file (written from `marks`,
+// the window's copy, which is updated), and the percentage appended to the trend.
+bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
+                              FieldList &resultLines, const FieldList &results, int boxCount,
+                              MarksRecords &marks, const FirstMarking &marking,
+                              QString *error = nullptr);
+
+// Stores a marked second attempt: the second-results file, and SSE and SST of the
+// paper in the marks file. The trend is not touched.
+bool StoreSecondAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
+                               FieldList &resultLines, const FieldList &results, int boxCount,
+                               MarksRecords &marks, const QString &percent,
+                               QString *error = nullptr);
