@@ -132,7 +132,9 @@ QString SuggestAnswer(const FieldList &answers, const FieldList &expected, const
 
     QStringList alternatives = SplitAlternatives(expected[head]);
 
-    int r = 0;
+    // The head gets the first alternative no box of the group has used; a
+    // continuation box the r-th one, so wrong boxes are offered different answers.
+    int r = 1;
     if (!isHead) {
         int used = 0;
         for (int b = head; b < index; ++b) {
@@ -145,17 +147,6 @@ QString SuggestAnswer(const FieldList &answers, const FieldList &expected, const
     }
 
     removeClaimed(alternatives, answers, head, head + size - 1);
-
-    if (isHead) {
-        QString result;
-        for (const QString &alternative : alternatives) {
-            if (normal(answers[head]) == normal(alternative))
-                return {};
-            if (!alternative.isEmpty() && result.isEmpty())
-                result = alternative;
-        }
-        return result;
-    }
 
     int seen = 0;
     for (const QString &alternative : alternatives) {

@@ -232,9 +232,11 @@ bool WriteMarks(const QString &path, const MarksRecords &marks, int n, QString *
 
 QStringList ReadTrendValues(const QString &path)
 {
-    const QString line = ReadRecordLine(path, QStringLiteral("TRD"));
+    QString line = ReadRecordLine(path, QStringLiteral("TRD"));
     // A ">" standing last opens no value.
-    const int n = int(line.left(qMax<qsizetype>(0, line.size() - 1)).count(QLatin1Char('>')));
+    if (line.endsWith(QLatin1Char('>')))
+        line.chop(1);
+    const int n = int(line.count(QLatin1Char('>')));
     const FieldList fields = SplitFields50(line, n);
     return fields.first(qMin(n, 50));
 }
