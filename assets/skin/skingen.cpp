@@ -531,7 +531,7 @@ QImage toolButton(const IconFn &icon, ToolState state)
 
 QImage tab(bool front, bool hover)
 {
-    const int w = 110, h = 24;
+    const int w = 100, h = 24;
     QImage img = canvas(w, h, PageBack);
     QPainter *p = begin(img);
     QPainterPath shape;
@@ -558,7 +558,7 @@ QImage tab(bool front, bool hover)
         lip.addRoundedRect(QRectF(1, 1, w - 2, 8), 5.5, 5.5);
         QPainterPath band;
         band.addRect(1, 1, w - 2, 2.5);
-        p->fillPath(lip.intersected(band), front ? Blue : Sky.darker(108));
+        p->fillPath(lip.intersected(band), front ? (hover ? QColor(84, 140, 232) : Blue) : Sky.darker(108));
     }
     p->end();
     delete p;
@@ -762,7 +762,7 @@ QImage pencilIcon(int s)
     p->scale(s / 32.0, s / 32.0);
     p->translate(16, 16);
     p->rotate(-45);
-    const QPen outline(Ink, s <= 16 ? 2.2 : 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen outline(Ink, s <= 16 ? 2.0 : 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p->setPen(outline);
     // eraser, body, wooden cone, lead
     p->setBrush(Pink);
@@ -787,13 +787,19 @@ QImage handIcon(int s)
     QImage img = canvas(s, s, Qt::transparent);
     QPainter *p = begin(img);
     p->scale(s / 32.0, s / 32.0);
-    QPainterPath hand;
-    // pointing finger, then the folded fingers and the palm
-    hand.addRoundedRect(QRectF(10, 2, 6, 18), 3, 3);
-    hand.addRoundedRect(QRectF(15, 11, 5, 10), 2.5, 2.5);
-    hand.addRoundedRect(QRectF(19, 12, 5, 10), 2.5, 2.5);
-    hand.addRoundedRect(QRectF(23, 13, 5, 10), 2.5, 2.5);
-    hand.addRoundedRect(QRectF(10, 15, 18, 14), 5, 5);
+    // pointing finger, then the folded fingers and the palm, merged into one outline
+    const auto rounded = [](const QRectF &r, qreal radius) {
+        QPainterPath part;
+        part.addRoundedRect(r, radius, radius);
+        return part;
+    };
+    QPainterPath hand = rounded(QRectF(10, 2, 6, 18), 3);
+    if (s > 16) {
+        hand = hand.united(rounded(QRectF(15, 11, 5, 10), 2.5));
+        hand = hand.united(rounded(QRectF(19, 12, 5, 10), 2.5));
+        hand = hand.united(rounded(QRectF(23, 13, 5, 10), 2.5));
+    }
+    hand = hand.united(rounded(QRectF(10, s > 16 ? 15 : 12, 18, s > 16 ? 14 : 17), 5));
     QPainterPath thumb;
     thumb.moveTo(11, 24);
     thumb.lineTo(5, 17);
@@ -801,9 +807,13 @@ QImage handIcon(int s)
     thumb.lineTo(11, 17);
     thumb.closeSubpath();
     hand = hand.united(thumb).simplified();
-    p->setPen(QPen(Ink, s <= 16 ? 2.4 : 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p->setPen(QPen(Ink, s <= 16 ? 2.0 : 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p->setBrush(White);
     p->drawPath(hand);
+    if (s > 16) {
+        p->drawLine(QPointF(19.5, 14), QPointF(19.5, 18));
+        p->drawLine(QPointF(23.5, 15), QPointF(23.5, 19));
+    }
     p->end();
     delete p;
     return img;
@@ -836,23 +846,26 @@ QImage logo()
     p->translate(4, 8);
     drawMark(*p, 44);
     p->resetTransform();
-    QFont f = uiFont(27, true);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, -0.6);
-    p->setFont(f);
+    QFont f = uiFont(22, true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, -0.4);
     const QFontMetricsF fm(f);
-    const qreal base = 34;
+    const QString q = QStringLiteral("Q");
+    const QString rest = QStringLiteral("uorvane");
+    const qreal left = 56;
+    const qreal base = 32;
+    p->setFont(f);
     p->setPen(Navy);
-    p->drawText(QPointF(56, base), QStringLiteral("Q"));
-    const qreal qw = fm.horizontalAdvance(QStringLiteral("Q")) - 0.6;
+    p->drawText(QPointF(left, base), q);
+    const qreal qw = fm.horizontalAdvance(q);
     p->setPen(Blue);
-    p->drawText(QPointF(56 + qw, base), QStringLiteral("uorvane"));
-    p->setFont(uiFont(10.5));
-    p->setPen(QColor(110, 112, 130));
-    QFont tag = uiFont(10.5);
-    tag.setLetterSpacing(QFont::AbsoluteSpacing, 2.2);
+    p->drawText(QPointF(left + qw, base), rest);
+    const qreal textWidth = qw + fm.horizontalAdvance(rest);
+    p->fillRect(QRectF(left + 1, 38, textWidth - 2, 2), Pink.darker(112));
+    QFont tag = uiFont(10, true);
+    tag.setLetterSpacing(QFont::AbsoluteSpacing, 1.6);
     p->setFont(tag);
-    p->drawText(QPointF(58, 50), QStringLiteral("PRACTICE"));
-    p->fillRect(QRectF(56, 39, 116, 1.5), Pink.darker(110));
+    p->setPen(QColor(96, 100, 124));
+    p->drawText(QPointF(left + 1, 53), QStringLiteral("PRACTICE"));
     p->end();
     delete p;
     return flattenForGif(img, PageBack);
