@@ -1,0 +1,36 @@
+#pragma once
+
+#include "content/LevelData.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The printed results card as lines of items in 14-column print zones: a title,
+// then per topic a heading block and one line per paper.
+struct ResultsCard
+{
+    static constexpr int kZoneWidth = 14;
+
+    struct Line
+    {
+        QStringList items;         // no item for a blank line
+        bool keepWithNext = false; // part of a heading block: stays on the page of the line after it
+        bool operator==(const Line &other) const = default;
+    };
+
+    QList<Line> lines;
+
+    static ResultsCard build(const LevelData &level, const QString &title);
+
+    // The start column of each item: the first at column 0, each later one at
+    // the start of the next zone after the end of the item before it.
+    static QList<int> zoneColumns(const QStringList &items);
+    // The line as plain text, each item at its column.
+    static QString lineText(const Line &line);
+
+    // The lines of each page when a page holds linesPerPage lines. A heading
+    // block is never split from the paper line after it (unless it cannot fit
+    // on a page at all), and blank lines at the top of a following page are left out.
+    QList<QList<int>> pages(int linesPerPage) const;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "content/LevelData.h"
+#include "reports/ResultsCard.h"
+
+#include <QString>
+
+class QPrinter;
+
+// Prints the results card of the level on the given printer, without a dialog.
+// Returns false with a message, printing nothing, when no printer is available
+// or the printer cannot be started.
+bool PrintResultsCard(const LevelData &level, const QString &title, QPrinter &printer,
+                      QString *error);
+
+// Writes the same card as a PDF file, replacing the file only once it is complete.
+bool SaveResultsCardPdf(const LevelData &level, const QString &title, const QString &path,
+                        QString *error);
+
+// The one drawing of the card, for printers and PDF output alike: items in
+// zones of 14 average character widths of the printer's font, a new page when
+// one is full.
+bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *error);
