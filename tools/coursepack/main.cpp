@@ -1,0 +1,103 @@
+// coursepack: compiles the course sources and the skin pictures into the
+// numbered resources the program carries.
+//
+//   coursepack course <course folder> <output folder>
+//   coursepack skin <skin folder> <output folder>
+//
+// Each writes <output folder>/custom/<number> and a .qrc listing them.
+
+#include "CourseReader.h"
+#include "CourseTotals.h"
+#include "MhtArchive.h"
+#include "PackOutput.h"
+#include "PageRenderer.h"
+#include "RecordTables.h"
+#include "SkinPacker.h"
+#include "SourceError.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+constexpr int kFirstPageId = 10001;
+
+int packCourse(const QString &courseDir, const QString &outDir)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Course course;
+    CourseReader reader(courseDir);
+    try {
+        course = reader.read();
+    } catch (const SourceError &e) {
+        err << e.what() << Qt::endl;
+        return 1;
+    }
+    for (const QString &note : reader.notes())
+        out << "coursepack: note: " << note << Qt::endl;
+
+    const CourseTotals totals(course);
+    const QString mismatch = totals.deliveredMismatch();
+    if (!mismatch.isEmpty()) {
+        err << courseDir << "/course.yaml:1: error: all ten topics are present but the course has "
+            << mismatch << Qt::endl;
+        return 1;
+    }
+
+    QMap<int, QByteArray> resources = RecordTables::build(course);
+    for (const Topic &topic : course.topics) {
+        for (const Paper &paper : topic.papers) {
+            for (const Page &page : paper.pages)
+                resources.insert(page.id, MhtArchive::build(page.id, PageRenderer::html(topic, page),
+                                                            page.pictures));
+        }
+    }
+    const QString error = PackOutput::write(outDir, QStringLiteral("quorvane_course"), resources,
+                                            [](int n) { return n >= kFirstPageId; });
+    if (!error.isEmpty()) {
+        err << "coursepack: error: " << error << Qt::endl;
+        return 1;
+    }
+    out << "coursepack: " << course.title << ", level " << course.level << ": "
+        << totals.summary() << Qt::endl;
+    return 0;
+}
+
+int packSkin(const QString &skinDir, const QString &outDir)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    SkinPacker packer(skinDir);
+    const QMap<int, QByteArray> pictures = packer.read();
+    if (!packer.missing().isEmpty()) {
+        err << skinDir << ": error: " << packer.missing().size()
+            << " skin pictures are missing: " << packer.missing().join(QStringLiteral(", "))
+            << Qt::endl;
+        return 1;
+    }
+    const QString error = PackOutput::write(outDir, QStringLiteral("quorvane_skin"), pictures,
+                                            [](int n) { return n < kFirstPageId; });
+    if (!error.isEmpty()) {
+        err << "coursepack: error: " << error << Qt::endl;
+        return 1;
+    }
+    out << "coursepack: " << pictures.size() << " skin pictures" << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("course"))
+        return packCourse(args[2], args[3]);
+    if (args.size() == 4 && args[1] == QLatin1String("skin"))
+        return packSkin(args[2], args[3]);
+    QTextStream(stderr) << "usage: coursepack course <course folder> <output folder>\n"
+                           "       coursepack skin <skin folder> <output folder>"
+                        << Qt::endl;
+    return 2;
+}
