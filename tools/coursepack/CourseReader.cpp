@@ -122,10 +122,11 @@ Course CourseReader::read()
                              QStringLiteral("a paper file"));
             const YAML::Node pages = source.requireSequence(source.root(), "pages");
             if (int(pages.size()) != topic.pagesPerPaper)
-                source.fail(pages, QStringLiteral("paper %1 has %2 pages; every paper of topic %3 "
-                                                  "\"%4\" (shape %5) has %6")
+                source.fail(pages, QStringLiteral("paper %1 has %2 page%3; every paper of topic %4 "
+                                                  "\"%5\" (shape %6) has %7")
                                        .arg(key)
                                        .arg(pages.size())
+                                       .arg(QLatin1String(pages.size() == 1 ? "" : "s"))
                                        .arg(t + 1)
                                        .arg(topic.name, topic.shape)
                                        .arg(topic.pagesPerPaper));

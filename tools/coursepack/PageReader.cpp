@@ -321,16 +321,15 @@ QString PageReader::readAlternative(const YAML::Node &node)
 
 void PageReader::readTextAnswer(const YAML::Node &node, Page &page)
 {
-    YAML::Node value = node;
     int marks = 1;
     if (node.IsMap()) {
         m_source.allowKeys(node, {QStringLiteral("answer"), QStringLiteral("marks")},
                            QStringLiteral("an answer"));
-        value = node["answer"];
-        if (!value)
+        if (!node["answer"])
             m_source.fail(node, QStringLiteral("missing \"answer\""));
         marks = readMarks(node);
     }
+    const YAML::Node value = node.IsMap() ? node["answer"] : node;
     if (value.IsSequence()) {
         if (m_topic.shape != kMock)
             m_source.fail(value, QStringLiteral("answers with alternatives (kind M) belong to the "

@@ -47,6 +47,9 @@ h2:first-child { margin-top: 0; }
 .item > .lab { flex: none; width: 2.2em; font-size: 17px; line-height: 1.6; }
 .item > div { flex: 1; }
 .item .q { margin-bottom: 8px; }
+.item .opts { gap: 6px 14px; }
+.item .opts li { padding: 5px 10px; }
+.marks { font-size: 14px; font-weight: normal; color: #6a7385; margin-left: 8px; }
 .pair { margin: 0 0 4px; font-size: 17px; }
 .comb { margin: 0; font-size: 17px; color: #1e2535; }
 .arrow { color: #6a7385; margin-right: 6px; }
@@ -57,6 +60,20 @@ h2:first-child { margin-top: 0; }
 QString escaped(const QString &text)
 {
     return text.toHtmlEscaped();
+}
+
+int sectionMarks(const Page &page, const Section &section)
+{
+    int marks = 0;
+    for (const Paragraph &paragraph : section.passage) {
+        for (const Segment &segment : paragraph) {
+            if (segment.type == Segment::Blank || segment.type == Segment::Error)
+                marks += page.boxes[segment.box].marks;
+        }
+    }
+    for (const Question &question : section.questions)
+        marks += page.boxes[question.box].marks;
+    return marks;
 }
 
 bool anyChoice(const Page &page)
@@ -186,9 +203,15 @@ QString PageRenderer::html(const Topic &topic, const Page &page)
     }
     for (const Section &section : page.sections) {
         if (!section.instructions.isEmpty()) {
+            const int marks = sectionMarks(page, section);
+            const QString tag = QStringLiteral("<span class=\"marks\">[%1 mark%2]</span>")
+                                    .arg(marks)
+                                    .arg(marks == 1 ? QString() : QStringLiteral("s"));
             if (!section.title.isEmpty())
-                out += QStringLiteral("<h2>%1</h2>\n").arg(escaped(section.title));
-            out += QStringLiteral("<p class=\"sinstr\">%1</p>\n").arg(escaped(section.instructions));
+                out += QStringLiteral("<h2>%1%2</h2>\n").arg(escaped(section.title), tag);
+            out += QStringLiteral("<p class=\"sinstr\">%1%2</p>\n")
+                       .arg(escaped(section.instructions),
+                            section.title.isEmpty() ? tag : QString());
         }
         out += bank(section);
         out += passage(page, section);

@@ -34,5 +34,4 @@ public:
 private:
     QString m_shownPath;
     YAML::Node m_root;
-    YAML::Node m_document;
 };
