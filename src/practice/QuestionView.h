@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWebEngineView>
+
+class QPrinter;
+
+// The HTML view of the question page (brwWebBrowser). It shows the working
+// file of a page archive, reports each finished load, and guards the page
+// against copying: Ctrl+C, Ctrl+X or the right button inside the page shows
+// "Invalid operation". Keys typed elsewhere (the answer boxes) are not watched.
+class QuestionView : public QWebEngineView
+{
+    Q_OBJECT
+
+public:
+    explicit QuestionView(QWidget *parent = nullptr);
+
+    // Points the view at a local archive file.
+    void ShowFile(const QString &path);
+    // Opens the print dialog on `printer` and prints the page shown after it is
+    // accepted. Returns false when the dialog was cancelled.
+    bool PrintQuestion(QPrinter *printer);
+
+signals:
+    // The page finished loading and the guard watches its document.
+    void pageLoaded(bool ok);
+    // A copying key or the right button was pressed in the page; the message
+    // box follows once the event has been handled.
+    void copyAttempted();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void attachDocument();
+    void showGuardMessage();
+
+    QObject *m_watched = nullptr;
+};

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "home/HomeState.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+// A home window stand-in for driving practice windows directly.
+class FakeHome : public HomeState
+{
+public:
+    void RefreshContents() override { ++refreshCount; }
+    QWidget *homeWindow() override { return nullptr; }
+    int refreshCount = 0;
+};
+
+// Copies the skin pictures into "<folder>/Graphics", as start-up writes them.
+inline bool CopySkinPictures(const QString &folder)
+{
+    const QDir source(QStringLiteral(QUORVANE_SKIN_DIR));
+    QDir target(folder);
+    if (!target.mkpath(QStringLiteral("Graphics")))
+        return false;
+    const QStringList pictures = source.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.gif"),
+                                                   QStringLiteral("*.ico")}, QDir::Files);
+    for (const QString &name : pictures) {
+        const QString copy = target.filePath(QStringLiteral("Graphics/") + name.toLower());
+        QFile::remove(copy);
+        if (!QFile::copy(source.filePath(name), copy))
+            return false;
+    }
+    return !pictures.isEmpty();
+}
+
+// What a pop-up asked, recorded by AnswerPopUps.
+struct PopUpSeen
+{
+    QString title;
+    QString message;
+};
+
+// Answers the next skinned pop-ups as they appear: true clicks the first
+// button (Yes / OK), false the second.
+class AnswerPopUps : public QObject
+{
+public:
+    explicit AnswerPopUps(QList<bool> answers) : m_answers(std::move(answers))
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start();
+    }
+    QList<PopUpSeen> seen;
+    bool done() const { return m_answers.isEmpty(); }
+
+private:
+    void poll()
+    {
+        if (m_answers.isEmpty())
+            return;
+        QWidget *box = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && (w->inherits("frmPopUp") || w->objectName() == QLatin1String("frmPopUp")))
+                box = w;
+        }
+        if (!box)
+            return;
+        const bool first = m_answers.takeFirst();
+        PopUpSeen s;
+        if (auto *t = box->findChild<QLabel *>(QStringLiteral("lblTitle")))
+            s.title = t->text();
+        if (auto *m = box->findChild<QLabel *>(QStringLiteral("lblMessage")))
+            s.message = m->text();
+        seen.append(s);
+        auto *button = box->findChild<QWidget *>(first ? QStringLiteral("But1")
+                                                       : QStringLiteral("But2"));
+        if (button)
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+
+    QList<bool> m_answers;
+    QTimer m_timer;
+};
