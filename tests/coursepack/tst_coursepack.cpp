@@ -95,6 +95,7 @@ void TestCoursepack::refusesBadSources_data()
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("message");
 
+    QTest::newRow("not YAML") << "invalid-yaml" << "papers/102.yaml:7:" << "not valid YAML";
     QTest::newRow("three options") << "option-count" << "papers/101.yaml:3:" << "exactly 4 options";
     QTest::newRow("answer out of range")
         << "answer-range" << "papers/101.yaml:7:" << "1 to 4, not \"5\"";

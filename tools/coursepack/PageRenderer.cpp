@@ -55,6 +55,7 @@ h2:first-child { margin-top: 0; }
 .arrow { color: #6a7385; margin-right: 6px; }
 .pic { margin: 0 0 22px; text-align: center; }
 .pic img { max-width: 100%; border: 1px solid #c8d6e8; border-radius: 6px; }
+@media (max-width: 520px) { .opts { grid-template-columns: 1fr; } }
 )css";
 
 QString escaped(const QString &text)

@@ -14,6 +14,7 @@ class RecordTables
 public:
     static QMap<int, QByteArray> build(const Course &course);
 
+private:
     static QByteArray configuration(const Course &course);
     static QByteArray paperMap(const Course &course);
     static QByteArray pageTable(const Course &course, QString (*field)(const Box &));
