@@ -60,7 +60,8 @@ bool TestCoursepack::copyTree(const QString &from, const QString &to)
     QDir source(from);
     if (!QDir().mkpath(to))
         return false;
-    for (const QFileInfo &info : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo &info :
+         source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString target = QDir(to).filePath(info.fileName());
         if (info.isDir()) {
             if (!copyTree(info.filePath(), target))
@@ -83,8 +84,8 @@ QByteArray TestCoursepack::resource(int number) const
 void TestCoursepack::initTestCase()
 {
     QVERIFY(m_good.isValid());
-    m_goodRun = pack({QStringLiteral("course"), QStringLiteral(COURSEPACK_FIXTURES "/good"),
-                      m_good.path()});
+    m_goodRun = pack(
+        {QStringLiteral("course"), QStringLiteral(COURSEPACK_FIXTURES "/good"), m_good.path()});
     QCOMPARE(m_goodRun.err, QString());
     QCOMPARE(m_goodRun.exitCode, 0);
 }
@@ -95,33 +96,51 @@ void TestCoursepack::refusesBadSources_data()
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("not YAML") << "invalid-yaml" << "papers/102.yaml:7:" << "not valid YAML";
-    QTest::newRow("three options") << "option-count" << "papers/101.yaml:3:" << "exactly 4 options";
-    QTest::newRow("answer out of range")
-        << "answer-range" << "papers/101.yaml:7:" << "1 to 4, not \"5\"";
-    QTest::newRow("repeated option")
-        << "repeated-options" << "papers/101.yaml:3:" << "options 2 and 3 are the same";
-    QTest::newRow("question repeated in another paper")
-        << "repeated-question" << "papers/103.yaml:5:" << "first appears at";
-    QTest::newRow("blanks and answers differ")
-        << "blank-count" << "papers/112.yaml:7:" << "2 blanks but \"answers\" lists 3";
-    QTest::newRow("page of another shape")
-        << "wrong-shape" << "papers/104.yaml:5:" << "\"passage\" does not belong to";
-    QTest::newRow("paper with too few pages")
-        << "wrong-page-count" << "papers/105.yaml:2:" << "has 1 page; every paper";
-    QTest::newRow("gap in the topics")
-        << "topic-gap" << "papers/111.yaml:1:" << "without gaps";
-    QTest::newRow("> in an answer")
-        << "table-greater-than" << "papers/113.yaml:11:" << "contains \">\"";
-    QTest::newRow("# in an answer") << "table-hash" << "papers/113.yaml:7:" << "contains \"#\"";
-    QTest::newRow("line break in an answer")
-        << "table-line-break" << "papers/113.yaml:11:" << "line break";
-    QTest::newRow("character outside Windows-1252")
-        << "table-code-page" << "papers/113.yaml:11:" << "not a Windows-1252 character";
-    QTest::newRow("> in a topic name")
-        << "topic-name" << "course.yaml:11:" << "topic name \"Posters > Signs\"";
-    QTest::newRow("ten topics of the wrong size")
-        << "totals" << "course.yaml:1:" << "pages 55 instead of 740";
+    QTest::newRow("not YAML") << "invalid-yaml"
+                              << "papers/102.yaml:7:"
+                              << "not valid YAML";
+    QTest::newRow("three options") << "option-count"
+                                   << "papers/101.yaml:3:"
+                                   << "exactly 4 options";
+    QTest::newRow("answer out of range") << "answer-range"
+                                         << "papers/101.yaml:7:"
+                                         << "1 to 4, not \"5\"";
+    QTest::newRow("repeated option") << "repeated-options"
+                                     << "papers/101.yaml:3:"
+                                     << "options 2 and 3 are the same";
+    QTest::newRow("question repeated in another paper") << "repeated-question"
+                                                        << "papers/103.yaml:5:"
+                                                        << "first appears at";
+    QTest::newRow("blanks and answers differ") << "blank-count"
+                                               << "papers/112.yaml:7:"
+                                               << "2 blanks but \"answers\" lists 3";
+    QTest::newRow("page of another shape") << "wrong-shape"
+                                           << "papers/104.yaml:5:"
+                                           << "\"passage\" does not belong to";
+    QTest::newRow("paper with too few pages") << "wrong-page-count"
+                                              << "papers/105.yaml:2:"
+                                              << "has 1 page; every paper";
+    QTest::newRow("gap in the topics") << "topic-gap"
+                                       << "papers/111.yaml:1:"
+                                       << "without gaps";
+    QTest::newRow("> in an answer") << "table-greater-than"
+                                    << "papers/113.yaml:11:"
+                                    << "contains \">\"";
+    QTest::newRow("# in an answer") << "table-hash"
+                                    << "papers/113.yaml:7:"
+                                    << "contains \"#\"";
+    QTest::newRow("line break in an answer") << "table-line-break"
+                                             << "papers/113.yaml:11:"
+                                             << "line break";
+    QTest::newRow("character outside Windows-1252") << "table-code-page"
+                                                    << "papers/113.yaml:11:"
+                                                    << "not a Windows-1252 character";
+    QTest::newRow("> in a topic name") << "topic-name"
+                                       << "course.yaml:11:"
+                                       << "topic name \"Posters > Signs\"";
+    QTest::newRow("ten topics of the wrong size") << "totals"
+                                                  << "course.yaml:1:"
+                                                  << "pages 55 instead of 740";
 }
 
 void TestCoursepack::refusesBadSources()
@@ -190,8 +209,10 @@ void TestCoursepack::writesPageTables_data()
     QTest::addColumn<QByteArray>("choicePage");
     QTest::addColumn<QByteArray>("mockPage");
 
-    QTest::newRow("answer key") << 30023 << QByteArray("#10001#>2") << QByteArray("#10016#>jumped>;ran;hurried>cold");
-    QTest::newRow("answer kinds") << 30024 << QByteArray("#10001#>Q") << QByteArray("#10016#>T>M>T");
+    QTest::newRow("answer key") << 30023 << QByteArray("#10001#>2")
+                                << QByteArray("#10016#>jumped>;ran;hurried>cold");
+    QTest::newRow("answer kinds") << 30024 << QByteArray("#10001#>Q")
+                                  << QByteArray("#10016#>T>M>T");
     QTest::newRow("box marks") << 30025 << QByteArray("#10002#>2") << QByteArray("#10016#>1>2>1");
 }
 
@@ -208,7 +229,8 @@ void TestCoursepack::writesPageTables()
     QCOMPARE(lines.size(), 22);
     for (int i = 1; i <= 20; ++i) {
         QVERIFY(lines[i - 1].endsWith('\r'));
-        QVERIFY2(lines[i].startsWith("#" + QByteArray::number(10000 + i) + "#>"), lines[i].constData());
+        QVERIFY2(lines[i].startsWith("#" + QByteArray::number(10000 + i) + "#>"),
+                 lines[i].constData());
     }
     QVERIFY(table.contains(choicePage + "\r\n"));
     QVERIFY(table.contains(mockPage + "\r\n"));
@@ -220,13 +242,18 @@ void TestCoursepack::writesResultsTemplates()
     QByteArray zeros15;
     for (int i = 0; i < 15; ++i)
         zeros15 += ">0";
-    QCOMPARE(resource(30121), "...\r\n#FSE#" + empty15 + "\r\n#SSE#" + empty15 + "\r\n#LTM#"
-                                  + empty15 + "\r\n#CDD#" + empty15 + "\r\n#FST#" + zeros15
-                                  + "\r\n#SST#" + zeros15 + "\r\n...");
+    QCOMPARE(resource(30121), "...\r\n#FSE#" + empty15 + "\r\n#SSE#" + empty15 + "\r\n#LTM#" +
+                                  empty15 + "\r\n#CDD#" + empty15 + "\r\n#FST#" + zeros15 +
+                                  "\r\n#SST#" + zeros15 + "\r\n...");
 
     QByteArray answers = "...\r\n";
     for (int key = 101; key <= 115; ++key)
-        answers += "#" + QByteArray::number(key) + "#" + QByteArray(key <= 105 ? 2 : key <= 110 ? 1 : 3, '>') + "\r\n";
+        answers += "#" + QByteArray::number(key) + "#" +
+                   QByteArray(key <= 105   ? 2
+                              : key <= 110 ? 1
+                                           : 3,
+                              '>') +
+                   "\r\n";
     answers += "...";
     for (int n = 30122; n <= 30125; ++n)
         QCOMPARE(resource(n), answers);
@@ -272,7 +299,8 @@ void TestCoursepack::writesMultipartPageWithPicture()
     const qsizetype end = page.indexOf("\r\n--", start);
     QFile picture(QStringLiteral(COURSEPACK_FIXTURES "/good/pictures/sign.png"));
     QVERIFY(picture.open(QIODevice::ReadOnly));
-    QCOMPARE(QByteArray::fromBase64(page.mid(start, end - start).replace("\r\n", "")), picture.readAll());
+    QCOMPARE(QByteArray::fromBase64(page.mid(start, end - start).replace("\r\n", "")),
+             picture.readAll());
     QVERIFY(page.endsWith("--\r\n"));
 }
 
@@ -282,10 +310,12 @@ void TestCoursepack::writesResourceCollection()
     QVERIFY(qrc.open(QIODevice::ReadOnly));
     const QByteArray text = qrc.readAll();
     QVERIFY(text.contains("<qresource prefix=\"/custom\">"));
-    const QStringList files = QDir(m_good.filePath(QStringLiteral("custom"))).entryList(QDir::Files);
+    const QStringList files =
+        QDir(m_good.filePath(QStringLiteral("custom"))).entryList(QDir::Files);
     QCOMPARE(files.size(), 20 + 11);
     for (const QString &file : files)
-        QVERIFY(text.contains(QStringLiteral("<file alias=\"%1\">custom/%1</file>").arg(file).toUtf8()));
+        QVERIFY(text.contains(
+            QStringLiteral("<file alias=\"%1\">custom/%1</file>").arg(file).toUtf8()));
 }
 
 void TestCoursepack::packsSkinOrNamesMissingPictures()

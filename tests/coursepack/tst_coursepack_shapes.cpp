@@ -76,17 +76,24 @@ void TestCoursepackShapes::readsPage_data()
         << "cloze-with-bank" << 2
         << QByteArray("title: Tea\npassage: |\n  We [1] home\n  and [2] tea.\n"
                       "bank: [had, ran, went]\nanswers: [went, had]")
-        << "TT" << "went|had" << "1|1"
+        << "TT"
+        << "went|had"
+        << "1|1"
         << "We <span class=\"blank\"><span class=\"lab\">(a)</span></span> home and";
     QTest::newRow("editing")
         << "editing" << 2
         << QByteArray("passage: |\n  We [1:goed] home.\n\n  We [2:eated] tea.\n"
                       "answers: [went, {answer: ate, marks: 2}]")
-        << "TT" << "went|ate" << "1|2"
+        << "TT"
+        << "went|ate"
+        << "1|2"
         << "<p>We <span class=\"err\"><span class=\"lab\">(b)</span>eated</span> tea.</p>";
-    QTest::newRow("cloze")
-        << "cloze" << 2 << QByteArray("passage: The [1] sat on the [2].\nanswers: [cat, mat]")
-        << "TT" << "cat|mat" << "1|1" << "<span class=\"lab\">(b)</span>";
+    QTest::newRow("cloze") << "cloze" << 2
+                           << QByteArray("passage: The [1] sat on the [2].\nanswers: [cat, mat]")
+                           << "TT"
+                           << "cat|mat"
+                           << "1|1"
+                           << "<span class=\"lab\">(b)</span>";
     QTest::newRow("synthesis")
         << "synthesis" << 2
         << QByteArray("items:\n"
@@ -96,30 +103,42 @@ void TestCoursepackShapes::readsPage_data()
                       "  - sentences: [He ran., He was late.]\n"
                       "    combined: \"He ran ___ he was late.\"\n"
                       "    answer: because")
-        << "TT" << "although|because" << "1|1"
+        << "TT"
+        << "although|because"
+        << "1|1"
         << "<span class=\"lab\">(b)</span><div><p class=\"pair\">He ran. He was late.</p>";
     QTest::newRow("visual")
         << "visual" << 2
-        << QByteArray("picture: poster.png\nalt: A poster\nquestions:\n"
-                      "  - question: When?\n    options: [Monday, Tuesday, Friday, Sunday]\n    answer: 3\n"
-                      "  - question: Where?\n    options: [hall, field, gym, library]\n    answer: 1\n"
-                      "    marks: 2")
-        << "QQ" << "3|1" << "1|2" << "<img src=\"cid:picture1.page0@quorvane\" alt=\"A poster\">";
+        << QByteArray(
+               "picture: poster.png\nalt: A poster\nquestions:\n"
+               "  - question: When?\n    options: [Monday, Tuesday, Friday, Sunday]\n    answer: "
+               "3\n"
+               "  - question: Where?\n    options: [hall, field, gym, library]\n    answer: 1\n"
+               "    marks: 2")
+        << "QQ"
+        << "3|1"
+        << "1|2"
+        << "<img src=\"cid:picture1.page0@quorvane\" alt=\"A poster\">";
     QTest::newRow("reading")
         << "reading" << 1
-        << QByteArray("title: Seals\npassage: Ben saw [three] seals.\nquestions:\n"
-                      "  - question: How many seals?\n    options: [one, two, three, four]\n    answer: 3")
-        << "Q" << "3" << "1" << "<p>Ben saw [three] seals.</p>";
-    QTest::newRow("mock")
-        << "mock" << 3
-        << QByteArray("sections:\n"
-                      "  - title: Section A\n    instructions: Fill in.\n"
-                      "    passage: The fox [1] and the hens [2:runned].\n"
-                      "    answers: [{answer: jumped, marks: 2}, [ran, fled]]\n"
-                      "  - instructions: Answer.\n    items:\n"
-                      "      - question: Opposite of hot?\n        answer: cold")
-        << "TMT" << "jumped|;ran;fled|cold" << "2|1|1"
-        << "<h2>Section A<span class=\"marks\">[3 marks]</span></h2>";
+        << QByteArray(
+               "title: Seals\npassage: Ben saw [three] seals.\nquestions:\n"
+               "  - question: How many seals?\n    options: [one, two, three, four]\n    answer: 3")
+        << "Q"
+        << "3"
+        << "1"
+        << "<p>Ben saw [three] seals.</p>";
+    QTest::newRow("mock") << "mock" << 3
+                          << QByteArray("sections:\n"
+                                        "  - title: Section A\n    instructions: Fill in.\n"
+                                        "    passage: The fox [1] and the hens [2:runned].\n"
+                                        "    answers: [{answer: jumped, marks: 2}, [ran, fled]]\n"
+                                        "  - instructions: Answer.\n    items:\n"
+                                        "      - question: Opposite of hot?\n        answer: cold")
+                          << "TMT"
+                          << "jumped|;ran;fled|cold"
+                          << "2|1|1"
+                          << "<h2>Section A<span class=\"marks\">[3 marks]</span></h2>";
 }
 
 void TestCoursepackShapes::readsPage()
@@ -161,7 +180,8 @@ void TestCoursepackShapes::refusesPage_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("answer outside the word bank")
-        << "cloze-with-bank" << 1 << QByteArray("passage: We [1] home.\nbank: [ran, sat]\nanswers: [went]")
+        << "cloze-with-bank" << 1
+        << QByteArray("passage: We [1] home.\nbank: [ran, sat]\nanswers: [went]")
         << "paper.yaml:4: error: answer \"went\" is not in the word bank";
     QTest::newRow("correction repeats the error")
         << "editing" << 1 << QByteArray("passage: We [1:Went] home.\nanswers: [went]")
@@ -177,12 +197,14 @@ void TestCoursepackShapes::refusesPage_data()
         << "\"[2]\" should be numbered 1";
     QTest::newRow("two gaps in a combined sentence")
         << "synthesis" << 1
-        << QByteArray("items:\n  - sentences: [A., B.]\n    combined: \"___ A ___ B.\"\n    answer: so")
+        << QByteArray(
+               "items:\n  - sentences: [A., B.]\n    combined: \"___ A ___ B.\"\n    answer: so")
         << "paper.yaml:4: error: \"___ A ___ B.\" has 2 blanks";
     QTest::newRow("marker in a reading passage")
         << "reading" << 1
-        << QByteArray("passage: Ben saw [1] seals.\nquestions:\n"
-                      "  - question: How many?\n    options: [one, two, three, four]\n    answer: 3")
+        << QByteArray(
+               "passage: Ben saw [1] seals.\nquestions:\n"
+               "  - question: How many?\n    options: [one, two, three, four]\n    answer: 3")
         << "has no blanks or marked errors";
     QTest::newRow("alternatives outside the mock examination")
         << "cloze" << 1 << QByteArray("passage: We [1] home.\nanswers: [[went, ran]]")
@@ -199,11 +221,12 @@ void TestCoursepackShapes::refusesPage_data()
                       "  - question: When?\n    options: [a, b, c, d]\n    answer: 1")
         << "paper.yaml:2: error: picture \"missing.png\" cannot be read";
     QTest::newRow("mock section without boxes")
-        << "mock" << 1 << QByteArray("sections:\n  - instructions: Read this.\n    passage: Just text.")
+        << "mock" << 1
+        << QByteArray("sections:\n  - instructions: Read this.\n    passage: Just text.")
         << "a section needs answer boxes";
-    QTest::newRow("empty answer")
-        << "cloze" << 1 << QByteArray("passage: We [1] home.\nanswers: [\" \"]")
-        << "an answer is empty";
+    QTest::newRow("empty answer") << "cloze" << 1
+                                  << QByteArray("passage: We [1] home.\nanswers: [\" \"]")
+                                  << "an answer is empty";
 }
 
 void TestCoursepackShapes::refusesPage()

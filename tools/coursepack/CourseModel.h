@@ -20,7 +20,13 @@ struct Box
 // correction goes into an answer box. `box` is the box's index on its page.
 struct Segment
 {
-    enum Type { Text, Gap, Blank, Error };
+    enum Type
+    {
+        Text,
+        Gap,
+        Blank,
+        Error
+    };
     Type type = Text;
     QString text;
     int box = -1;

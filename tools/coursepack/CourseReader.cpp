@@ -19,10 +19,7 @@ constexpr int kLastPageId = 12345;
 
 } // namespace
 
-CourseReader::CourseReader(const QString &courseDir)
-    : m_courseDir(QDir::cleanPath(courseDir))
-{
-}
+CourseReader::CourseReader(const QString &courseDir) : m_courseDir(QDir::cleanPath(courseDir)) {}
 
 QString CourseReader::shown(const QString &relative) const
 {
@@ -39,8 +36,9 @@ Course CourseReader::read()
     const QString configName = QStringLiteral("course.yaml");
     const YamlSource config(shown(configName), shown(configName));
     const YAML::Node &root = config.root();
-    config.allowKeys(root, {QStringLiteral("title"), QStringLiteral("code"), QStringLiteral("level"),
-                            QStringLiteral("heading"), QStringLiteral("topics")},
+    config.allowKeys(root,
+                     {QStringLiteral("title"), QStringLiteral("code"), QStringLiteral("level"),
+                      QStringLiteral("heading"), QStringLiteral("topics")},
                      QStringLiteral("the course configuration"));
 
     Course course;
@@ -53,7 +51,8 @@ Course CourseReader::read()
     static const QRegularExpression codeForm(QStringLiteral("^[A-Za-z0-9]+$"));
     if (!codeForm.match(course.code).hasMatch())
         config.fail(root["code"], QStringLiteral("code \"%1\" must be letters or digits only: it "
-                                                 "becomes part of file names").arg(course.code));
+                                                 "becomes part of file names")
+                                      .arg(course.code));
     course.level = root["level"] ? config.integer(root["level"], QStringLiteral("\"level\"")) : 2;
     if (course.level < 1 || course.level > 3)
         config.fail(root["level"], QStringLiteral("level must be 1, 2 or 3"));
@@ -65,17 +64,19 @@ Course CourseReader::read()
                                 .arg(topics.size()));
     QList<Topic> declared;
     for (const YAML::Node &node : topics) {
-        config.allowKeys(node, {QStringLiteral("name"), QStringLiteral("shape"),
-                                QStringLiteral("instructions"), QStringLiteral("pages"),
-                                QStringLiteral("boxes")},
+        config.allowKeys(node,
+                         {QStringLiteral("name"), QStringLiteral("shape"),
+                          QStringLiteral("instructions"), QStringLiteral("pages"),
+                          QStringLiteral("boxes")},
                          QStringLiteral("a topic"));
         Topic topic;
         topic.name = config.text(node, "name");
         TableField::check(config, node["name"], topic.name, QStringLiteral("topic name"));
         topic.shape = config.text(node, "shape");
         if (!PageReader::shapes().contains(topic.shape))
-            config.fail(node["shape"], QStringLiteral("unknown shape \"%1\" (shapes: %2)")
-                                           .arg(topic.shape, PageReader::shapes().join(QStringLiteral(", "))));
+            config.fail(node["shape"],
+                        QStringLiteral("unknown shape \"%1\" (shapes: %2)")
+                            .arg(topic.shape, PageReader::shapes().join(QStringLiteral(", "))));
         topic.instructions = config.text(node, "instructions");
         topic.pagesPerPaper = config.integer(node["pages"], QStringLiteral("\"pages\""));
         topic.boxesPerPage = config.integer(node["boxes"], QStringLiteral("\"boxes\""));
@@ -99,9 +100,10 @@ Course CourseReader::read()
         }
         if (!missing.isEmpty()) {
             if (missing.size() < kPapersPerTopic)
-                m_notes.append(QStringLiteral("topic %1 \"%2\" is not packed yet: %3 missing")
-                                   .arg(present + 1)
-                                   .arg(declared[present].name, missing.join(QStringLiteral(", "))));
+                m_notes.append(
+                    QStringLiteral("topic %1 \"%2\" is not packed yet: %3 missing")
+                        .arg(present + 1)
+                        .arg(declared[present].name, missing.join(QStringLiteral(", "))));
             break;
         }
         ++present;
@@ -136,8 +138,9 @@ Course CourseReader::read()
             for (const YAML::Node &node : pages) {
                 Page page = reader.read(node);
                 if (nextPageId > kLastPageId)
-                    source.fail(node, QStringLiteral("too many pages: page ids end at %1")
-                                          .arg(kLastPageId));
+                    source.fail(
+                        node,
+                        QStringLiteral("too many pages: page ids end at %1").arg(kLastPageId));
                 page.id = nextPageId++;
                 page.paperNumber = i;
                 page.number = paper.pages.size() + 1;
@@ -171,11 +174,12 @@ void CourseReader::checkPaperFileNames(int topicCount, int declaredCount) const
                                   .arg(key)
                                   .arg(topic));
         if (topic > topicCount + 1)
-            throw SourceError(shown(QStringLiteral("papers/") + file), 1,
-                              QStringLiteral("paper %1 belongs to topic %2, but topic %3 is not "
-                                             "complete: topics are packed from topic 1 without gaps")
-                                  .arg(key)
-                                  .arg(topic)
-                                  .arg(topicCount + 1));
+            throw SourceError(
+                shown(QStringLiteral("papers/") + file), 1,
+                QStringLiteral("paper %1 belongs to topic %2, but topic %3 is not "
+                               "complete: topics are packed from topic 1 without gaps")
+                    .arg(key)
+                    .arg(topic)
+                    .arg(topicCount + 1));
     }
 }

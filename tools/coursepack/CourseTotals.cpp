@@ -38,11 +38,19 @@ QString CourseTotals::deliveredMismatch() const
 {
     if (topics != kDeliveredTopics)
         return {};
-    struct Expected { const char *what; int have; int want; };
+    struct Expected
+    {
+        const char *what;
+        int have;
+        int want;
+    };
     const Expected expected[] = {
-        {"papers", papers, 50},       {"pages", pages, 740},
-        {"answer boxes", boxes, 1950}, {"boxes of kind Q", choiceBoxes, 800},
-        {"boxes of kind T", textBoxes, 1120}, {"boxes of kind M", alternativeBoxes, 30},
+        {"papers", papers, 50},
+        {"pages", pages, 740},
+        {"answer boxes", boxes, 1950},
+        {"boxes of kind Q", choiceBoxes, 800},
+        {"boxes of kind T", textBoxes, 1120},
+        {"boxes of kind M", alternativeBoxes, 30},
     };
     QStringList differences;
     for (const Expected &e : expected) {

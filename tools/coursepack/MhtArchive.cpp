@@ -9,8 +9,8 @@ QByteArray htmlPartHeaders(int pageId)
 {
     return QByteArrayLiteral("Content-Type: text/html; charset=\"utf-8\"\r\n"
                              "Content-Transfer-Encoding: quoted-printable\r\n"
-                             "Content-Location: page")
-        + QByteArray::number(pageId) + QByteArrayLiteral(".htm\r\n");
+                             "Content-Location: page") +
+           QByteArray::number(pageId) + QByteArrayLiteral(".htm\r\n");
 }
 
 } // namespace
@@ -28,9 +28,12 @@ QByteArray MhtArchive::build(int pageId, const QString &html, const QList<Pictur
         archive += htmlPartHeaders(pageId) + kCrLf + body;
         return archive;
     }
-    const QByteArray boundary = QByteArrayLiteral("----=_QuorvanePage_") + QByteArray::number(pageId);
-    archive += QByteArrayLiteral("Content-Type: multipart/related; type=\"text/html\"; boundary=\"")
-        + boundary + QByteArrayLiteral("\"\r\n\r\nThis is a multi-part message in MIME format.\r\n\r\n");
+    const QByteArray boundary =
+        QByteArrayLiteral("----=_QuorvanePage_") + QByteArray::number(pageId);
+    archive +=
+        QByteArrayLiteral("Content-Type: multipart/related; type=\"text/html\"; boundary=\"") +
+        boundary +
+        QByteArrayLiteral("\"\r\n\r\nThis is a multi-part message in MIME format.\r\n\r\n");
     archive += "--" + boundary + kCrLf + htmlPartHeaders(pageId) + kCrLf + body + kCrLf;
     for (int i = 0; i < pictures.size(); ++i) {
         const Picture &picture = pictures[i];

@@ -41,18 +41,15 @@ QString mimeTypeOf(const QString &fileName)
 
 PageReader::PageReader(const YamlSource &source, const Topic &topic, int topicNumber,
                        const QString &courseDir, QHash<QString, QString> &seen)
-    : m_source(source)
-    , m_topic(topic)
-    , m_topicNumber(topicNumber)
-    , m_courseDir(courseDir)
-    , m_seen(seen)
+    : m_source(source), m_topic(topic), m_topicNumber(topicNumber), m_courseDir(courseDir),
+      m_seen(seen)
 {
 }
 
 const QStringList &PageReader::shapes()
 {
-    static const QStringList all = {kChoice, kClozeWithBank, kEditing, kCloze,
-                                    kSynthesis, kVisual, kReading, kMock};
+    static const QStringList all = {kChoice,    kClozeWithBank, kEditing, kCloze,
+                                    kSynthesis, kVisual,        kReading, kMock};
     return all;
 }
 
@@ -96,8 +93,9 @@ Page PageReader::read(const YAML::Node &node)
 
 void PageReader::readChoicePage(const YAML::Node &node, Page &page)
 {
-    m_source.allowKeys(node, {QStringLiteral("question"), QStringLiteral("options"),
-                              QStringLiteral("answer"), QStringLiteral("marks")},
+    m_source.allowKeys(node,
+                       {QStringLiteral("question"), QStringLiteral("options"),
+                        QStringLiteral("answer"), QStringLiteral("marks")},
                        shapeWhat());
     Section section;
     section.questions.append(readChoiceQuestion(node, page));
@@ -107,7 +105,8 @@ void PageReader::readChoicePage(const YAML::Node &node, Page &page)
 void PageReader::readClozePage(const YAML::Node &node, Page &page, bool withBank,
                                Segment::Type marker)
 {
-    QStringList keys = {QStringLiteral("title"), QStringLiteral("passage"), QStringLiteral("answers")};
+    QStringList keys = {QStringLiteral("title"), QStringLiteral("passage"),
+                        QStringLiteral("answers")};
     if (withBank)
         keys.append(QStringLiteral("bank"));
     m_source.allowKeys(node, keys, shapeWhat());
@@ -137,9 +136,9 @@ void PageReader::readSynthesisPage(const YAML::Node &node, Page &page)
 
 void PageReader::readVisualPage(const YAML::Node &node, Page &page)
 {
-    m_source.allowKeys(node, {QStringLiteral("picture"), QStringLiteral("alt"),
-                              QStringLiteral("questions")},
-                       shapeWhat());
+    m_source.allowKeys(
+        node, {QStringLiteral("picture"), QStringLiteral("alt"), QStringLiteral("questions")},
+        shapeWhat());
     const QString relative = m_source.text(node, "picture");
     const QString path = QDir(m_courseDir).filePath(relative);
     Picture picture;
@@ -148,11 +147,13 @@ void PageReader::readVisualPage(const YAML::Node &node, Page &page)
     picture.alt = m_source.optionalText(node, "alt");
     if (picture.mimeType.isEmpty())
         m_source.fail(node["picture"], QStringLiteral("picture \"%1\" must be a PNG, GIF, JPEG or "
-                                                      "BMP file").arg(relative));
+                                                      "BMP file")
+                                           .arg(relative));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        m_source.fail(node["picture"], QStringLiteral("picture \"%1\" cannot be read (looked for %2)")
-                                           .arg(relative, path));
+        m_source.fail(
+            node["picture"],
+            QStringLiteral("picture \"%1\" cannot be read (looked for %2)").arg(relative, path));
     picture.bytes = file.readAll();
     page.pictures.append(picture);
 
@@ -163,9 +164,9 @@ void PageReader::readVisualPage(const YAML::Node &node, Page &page)
 
 void PageReader::readReadingPage(const YAML::Node &node, Page &page)
 {
-    m_source.allowKeys(node, {QStringLiteral("title"), QStringLiteral("passage"),
-                              QStringLiteral("questions")},
-                       shapeWhat());
+    m_source.allowKeys(
+        node, {QStringLiteral("title"), QStringLiteral("passage"), QStringLiteral("questions")},
+        shapeWhat());
     Section section;
     section.title = m_source.optionalText(node, "title");
     const QString passage = m_source.text(node, "passage");
@@ -185,9 +186,10 @@ void PageReader::readMockPage(const YAML::Node &node, Page &page)
 
 void PageReader::readMockSection(const YAML::Node &node, Page &page)
 {
-    m_source.allowKeys(node, {QStringLiteral("title"), QStringLiteral("instructions"),
-                              QStringLiteral("passage"), QStringLiteral("bank"),
-                              QStringLiteral("answers"), QStringLiteral("items")},
+    m_source.allowKeys(node,
+                       {QStringLiteral("title"), QStringLiteral("instructions"),
+                        QStringLiteral("passage"), QStringLiteral("bank"),
+                        QStringLiteral("answers"), QStringLiteral("items")},
                        QStringLiteral("a section of %1").arg(shapeWhat()));
     Section section;
     section.title = m_source.optionalText(node, "title");
@@ -196,8 +198,8 @@ void PageReader::readMockSection(const YAML::Node &node, Page &page)
     const int first = page.boxes.size();
     int blanks = 0;
     if (!passage.isEmpty()) {
-        section.passage = readPassage(node["passage"], passage, page,
-                                      {Segment::Blank, Segment::Error}, blanks);
+        section.passage =
+            readPassage(node["passage"], passage, page, {Segment::Blank, Segment::Error}, blanks);
         remember(node["passage"], passage, QStringLiteral("passage"));
     }
     if (node["bank"]) {
@@ -257,7 +259,8 @@ Question PageReader::readChoiceQuestion(const YAML::Node &node, Page &page)
     if (!answerNode)
         m_source.fail(node, QStringLiteral("missing \"answer\""));
     bool ok = false;
-    const int answer = m_source.scalar(answerNode, QStringLiteral("\"answer\"")).trimmed().toInt(&ok);
+    const int answer =
+        m_source.scalar(answerNode, QStringLiteral("\"answer\"")).trimmed().toInt(&ok);
     if (!ok || answer < 1 || answer > 4)
         m_source.fail(answerNode, QStringLiteral("answer must be the number of an option, 1 to 4, "
                                                  "not \"%1\"")
@@ -271,8 +274,9 @@ QList<Question> PageReader::readChoiceQuestions(const YAML::Node &map, Page &pag
 {
     QList<Question> questions;
     for (const YAML::Node &node : m_source.requireSequence(map, "questions")) {
-        m_source.allowKeys(node, {QStringLiteral("question"), QStringLiteral("options"),
-                                  QStringLiteral("answer"), QStringLiteral("marks")},
+        m_source.allowKeys(node,
+                           {QStringLiteral("question"), QStringLiteral("options"),
+                            QStringLiteral("answer"), QStringLiteral("marks")},
                            QStringLiteral("a question of %1").arg(shapeWhat()));
         questions.append(readChoiceQuestion(node, page));
     }
@@ -342,15 +346,15 @@ void PageReader::readTextAnswer(const YAML::Node &node, Page &page)
                 m_source.fail(item, QStringLiteral("an alternative cannot contain \";\""));
             for (const QString &earlier : alternatives) {
                 if (normalised(earlier) == normalised(alternative))
-                    m_source.fail(item, QStringLiteral("alternative \"%1\" is given twice")
-                                            .arg(alternative));
+                    m_source.fail(
+                        item, QStringLiteral("alternative \"%1\" is given twice").arg(alternative));
             }
             alternatives.append(alternative);
         }
         if (alternatives.size() < 2)
             m_source.fail(value, QStringLiteral("a list of accepted answers needs at least two"));
-        page.boxes.append({QLatin1Char('M'), QLatin1Char(';') + alternatives.join(QLatin1Char(';')),
-                           marks});
+        page.boxes.append(
+            {QLatin1Char('M'), QLatin1Char(';') + alternatives.join(QLatin1Char(';')), marks});
         return;
     }
     page.boxes.append({QLatin1Char('T'), readAlternative(value), marks});
@@ -362,8 +366,8 @@ void PageReader::readBankAnswers(const YAML::Node &map, const QStringList &bank,
     for (int i = 0; i < bank.size(); ++i) {
         for (int j = 0; j < i; ++j) {
             if (normalised(bank[i]) == normalised(bank[j]))
-                m_source.fail(map["bank"][i], QStringLiteral("word bank entry \"%1\" is given twice")
-                                                  .arg(bank[i]));
+                m_source.fail(map["bank"][i],
+                              QStringLiteral("word bank entry \"%1\" is given twice").arg(bank[i]));
         }
     }
     for (const YAML::Node &answer : answers) {
@@ -375,8 +379,8 @@ void PageReader::readBankAnswers(const YAML::Node &map, const QStringList &bank,
             for (const QString &word : bank)
                 found = found || normalised(word) == normalised(expected);
             if (!found)
-                m_source.fail(answer, QStringLiteral("answer \"%1\" is not in the word bank")
-                                          .arg(expected));
+                m_source.fail(
+                    answer, QStringLiteral("answer \"%1\" is not in the word bank").arg(expected));
         }
     }
 }
@@ -398,10 +402,11 @@ void PageReader::checkCorrections(const YAML::Node &map, const Section &section,
                 continue;
             const Box &box = page.boxes[segment.box];
             if (box.kind == QLatin1Char('T') && normalised(box.answer) == normalised(segment.text))
-                m_source.fail(map["answers"], QStringLiteral("the correction of [%1:%2] is the same "
-                                                             "as the marked words")
-                                                  .arg(segment.box + 1)
-                                                  .arg(segment.text));
+                m_source.fail(map["answers"],
+                              QStringLiteral("the correction of [%1:%2] is the same "
+                                             "as the marked words")
+                                  .arg(segment.box + 1)
+                                  .arg(segment.text));
         }
     }
 }
@@ -422,15 +427,16 @@ QList<Paragraph> PageReader::readPassage(const YAML::Node &node, const QString &
             const QRegularExpressionMatch m = it.next();
             if (m.capturedStart() > at)
                 paragraph.append({Segment::Text, flat.mid(at, m.capturedStart() - at)});
-            const bool isError = m.capturedLength(2) > 0 || m.captured(0).contains(QLatin1Char(':'));
+            const bool isError = m.captured(0).contains(QLatin1Char(':'));
             const Segment::Type type = isError ? Segment::Error : Segment::Blank;
             if (!markers.contains(type)) {
-                const QString kind = markers.isEmpty()
-                    ? QStringLiteral("has no blanks or marked errors")
+                const QString kind =
+                    markers.isEmpty() ? QStringLiteral("has no blanks or marked errors")
                     : markers.contains(Segment::Blank)
                         ? QStringLiteral("marks blanks as [n], not [n:words]")
                         : QStringLiteral("marks errors as [n:wrong words], not [n]");
-                m_source.fail(node, QStringLiteral("\"%1\": %2").arg(m.captured(0), QStringLiteral("a passage of %1 %2").arg(shapeWhat(), kind)));
+                m_source.fail(node, QStringLiteral("\"%1\": a passage of %2 %3")
+                                        .arg(m.captured(0), shapeWhat(), kind));
             }
             const int expected = page.boxes.size() + count + 1;
             if (m.captured(1).toInt() != expected)
@@ -485,7 +491,8 @@ void PageReader::remember(const YAML::Node &node, const QString &text, const QSt
     const QString here = QStringLiteral("%1:%2").arg(m_source.shownPath()).arg(m_source.line(node));
     const auto found = m_seen.constFind(key);
     if (found != m_seen.constEnd())
-        m_source.fail(node, QStringLiteral("this %1 is repeated; it first appears at %2")
-                                .arg(what, found.value()));
+        m_source.fail(
+            node,
+            QStringLiteral("this %1 is repeated; it first appears at %2").arg(what, found.value()));
     m_seen.insert(key, here);
 }

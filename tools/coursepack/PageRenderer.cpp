@@ -107,10 +107,11 @@ QString PageRenderer::line(const Page &page, const Paragraph &paragraph, bool la
             out += QStringLiteral("<span class=\"gap\"></span>");
             break;
         case Segment::Blank:
-            out += labelBlanks && page.boxes.size() > 1
-                ? QStringLiteral("<span class=\"blank\"><span class=\"lab\">%1</span></span>")
-                      .arg(label(page, segment.box))
-                : QStringLiteral("<span class=\"blank\"></span>");
+            out +=
+                labelBlanks && page.boxes.size() > 1
+                    ? QStringLiteral("<span class=\"blank\"><span class=\"lab\">%1</span></span>")
+                          .arg(label(page, segment.box))
+                    : QStringLiteral("<span class=\"blank\"></span>");
             break;
         case Segment::Error:
             out += QStringLiteral("<span class=\"err\"><span class=\"lab\">%1</span>%2</span>")
@@ -148,8 +149,8 @@ QString PageRenderer::options(const Question &question)
     bool long_ = false;
     for (const QString &option : question.options)
         long_ = long_ || option.size() > 26;
-    QString out = long_ ? QStringLiteral("<ol class=\"opts long\">")
-                        : QStringLiteral("<ol class=\"opts\">");
+    QString out =
+        long_ ? QStringLiteral("<ol class=\"opts long\">") : QStringLiteral("<ol class=\"opts\">");
     for (int i = 0; i < question.options.size(); ++i)
         out += QStringLiteral("<li><span class=\"num\">%1</span><span>%2</span></li>")
                    .arg(i + 1)
@@ -181,14 +182,16 @@ QString PageRenderer::question(const Page &page, const Question &question)
 QString PageRenderer::html(const Topic &topic, const Page &page)
 {
     const QString where = page.boxes.size() == 1
-        ? QStringLiteral("Paper %1 &middot; Question %2 of %3")
-        : QStringLiteral("Paper %1 &middot; Page %2 of %3");
+                              ? QStringLiteral("Paper %1 &middot; Question %2 of %3")
+                              : QStringLiteral("Paper %1 &middot; Page %2 of %3");
     QString hint;
     if (anyChoice(page))
-        hint = page.boxes.size() == 1
-            ? QStringLiteral(" <span class=\"hint\">Type the number of your answer, 1 to 4.</span>")
-            : QStringLiteral(" <span class=\"hint\">For each question, type the number of your "
-                             "answer, 1 to 4.</span>");
+        hint =
+            page.boxes.size() == 1
+                ? QStringLiteral(
+                      " <span class=\"hint\">Type the number of your answer, 1 to 4.</span>")
+                : QStringLiteral(" <span class=\"hint\">For each question, type the number of your "
+                                 "answer, 1 to 4.</span>");
 
     QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en-GB\">\n<head>\n"
                                  "<meta charset=\"utf-8\">\n<title>%1</title>\n<style>%2</style>\n"
@@ -210,9 +213,9 @@ QString PageRenderer::html(const Topic &topic, const Page &page)
                                     .arg(marks == 1 ? QString() : QStringLiteral("s"));
             if (!section.title.isEmpty())
                 out += QStringLiteral("<h2>%1%2</h2>\n").arg(escaped(section.title), tag);
-            out += QStringLiteral("<p class=\"sinstr\">%1%2</p>\n")
-                       .arg(escaped(section.instructions),
-                            section.title.isEmpty() ? tag : QString());
+            out +=
+                QStringLiteral("<p class=\"sinstr\">%1%2</p>\n")
+                    .arg(escaped(section.instructions), section.title.isEmpty() ? tag : QString());
         }
         out += bank(section);
         out += passage(page, section);

@@ -25,9 +25,18 @@ QString record(const QString &key, const QStringList &fields)
     return line;
 }
 
-QString answerField(const Box &box) { return box.answer; }
-QString kindField(const Box &box) { return QString(box.kind); }
-QString marksField(const Box &box) { return QString::number(box.marks); }
+QString answerField(const Box &box)
+{
+    return box.answer;
+}
+QString kindField(const Box &box)
+{
+    return QString(box.kind);
+}
+QString marksField(const Box &box)
+{
+    return QString::number(box.marks);
+}
 
 int paperCount(const Course &course)
 {

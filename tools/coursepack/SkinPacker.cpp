@@ -5,10 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-SkinPacker::SkinPacker(const QString &skinDir)
-    : m_skinDir(skinDir)
-{
-}
+SkinPacker::SkinPacker(const QString &skinDir) : m_skinDir(skinDir) {}
 
 QMap<int, QByteArray> SkinPacker::read()
 {

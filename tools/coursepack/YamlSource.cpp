@@ -4,12 +4,12 @@
 
 #include <QFile>
 
-YamlSource::YamlSource(const QString &path, const QString &shownPath)
-    : m_shownPath(shownPath)
+YamlSource::YamlSource(const QString &path, const QString &shownPath) : m_shownPath(shownPath)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SourceError(shownPath, 1, QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        throw SourceError(shownPath, 1,
+                          QStringLiteral("cannot be read: %1").arg(file.errorString()));
     const QByteArray bytes = file.readAll();
     try {
         m_root = YAML::Load(bytes.toStdString());
@@ -38,7 +38,8 @@ void YamlSource::requireMap(const YAML::Node &node, const QString &what) const
         fail(node, QStringLiteral("%1 must be a mapping of keys and values").arg(what));
 }
 
-void YamlSource::allowKeys(const YAML::Node &map, const QStringList &allowed, const QString &what) const
+void YamlSource::allowKeys(const YAML::Node &map, const QStringList &allowed,
+                           const QString &what) const
 {
     requireMap(map, what);
     for (auto it = map.begin(); it != map.end(); ++it) {

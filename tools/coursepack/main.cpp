@@ -49,8 +49,9 @@ int packCourse(const QString &courseDir, const QString &outDir)
     for (const Topic &topic : course.topics) {
         for (const Paper &paper : topic.papers) {
             for (const Page &page : paper.pages)
-                resources.insert(page.id, MhtArchive::build(page.id, PageRenderer::html(topic, page),
-                                                            page.pictures));
+                resources.insert(
+                    page.id,
+                    MhtArchive::build(page.id, PageRenderer::html(topic, page), page.pictures));
         }
     }
     const QString error = PackOutput::write(outDir, QStringLiteral("quorvane_course"), resources,
@@ -59,8 +60,8 @@ int packCourse(const QString &courseDir, const QString &outDir)
         err << "coursepack: error: " << error << Qt::endl;
         return 1;
     }
-    out << "coursepack: " << course.title << ", level " << course.level << ": "
-        << totals.summary() << Qt::endl;
+    out << "coursepack: " << course.title << ", level " << course.level << ": " << totals.summary()
+        << Qt::endl;
     return 0;
 }
 
