@@ -142,13 +142,19 @@ void ReportPage::buildSummaryPane()
     QList<QPair<QString, int>> fits;
     for (const Entry &e : entries)
         fits.append({e.text, Px(e.valueLeft) - captionLeft - 4});
-    const int captionSize = fittingPixelSize(font(), fits, 13);
+    // A narrower face lets the captions stay readable in the room before their values.
+    QFont captionFont = font();
+    captionFont.setStretch(QFont::Condensed);
+    const int captionSize = fittingPixelSize(captionFont, fits, 13);
 
     QLabel *values[5];
     for (int k = 0; k < 5; ++k) {
         const Entry &e = entries[k];
         QLabel *caption = label(pane, QString::fromLatin1(e.captionName), e.text, kLightGrey,
                                 captionSize);
+        QFont f = caption->font();
+        f.setStretch(QFont::Condensed);
+        caption->setFont(f);
         caption->setGeometry(captionLeft, Px(e.captionTop), Px(e.valueLeft) - captionLeft,
                              caption->sizeHint().height());
         QLabel *value = label(pane, QString::fromLatin1(e.valueName), QStringLiteral("-"),
@@ -190,9 +196,17 @@ void ReportPage::buildTopicalPane()
     QLabel *second = label(pane, QStringLiteral("Label6"), QStringLiteral("Second Attempt Score"),
                            Qt::white, 11, true);
     second->setGeometry(Px(4560), Px(240), Px(1215), Px(375));
+    // The column headings wrap inside their boxes; the font shrinks until the
+    // whole heading fits.
     for (QLabel *heading : {first, second}) {
         heading->setWordWrap(true);
         heading->setAlignment(Qt::AlignCenter);
+        QFont f = heading->font();
+        f.setStretch(QFont::SemiCondensed);
+        for (int size = 11; size > 8 && heading->heightForWidth(heading->width()) > heading->height(); --size) {
+            f.setPixelSize(size);
+            heading->setFont(f);
+        }
     }
 
     auto makeBack = [pane](const QString &name, int left, int top) {
@@ -399,6 +413,12 @@ void ReportPage::ShowReportPane()
     pane->raise();
     for (ReportBar *bar : m_bars)
         bar->raise();
+}
+
+// The bars and the shown pane follow the page's size.
+void ReportPage::resizeEvent(QResizeEvent *)
+{
+    ShowReportPane();
 }
 
 void ReportPage::placeSaveLink()

@@ -39,6 +39,9 @@ public:
     const ReportFigures &figures() const { return m_figures; }
     const QPixmap &trendPicture() const { return m_trendPicture; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     struct TopicRowWidgets
     {

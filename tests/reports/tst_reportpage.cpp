@@ -84,6 +84,7 @@ private slots:
     void accordion_data();
     void accordion();
     void barsByMouseAndKeyboard();
+    void followsPageSize();
     void figuresChangeOnlyOnBuild();
     void trendPlot_data();
     void trendPlot();
@@ -153,6 +154,10 @@ void TestReportPage::topicalRows()
     QCOMPARE(page.findChild<QLabel *>("TMark3B")->text(), QString());
     QCOMPARE(page.findChild<QLabel *>("TBar3B")->width(), 0);
     QCOMPARE(page.findChild<QLabel *>("TBar3A")->parentWidget(), back);
+    for (const char *name : {"Label5", "Label6"}) {
+        const QLabel *heading = page.findChild<QLabel *>(name);
+        QVERIFY2(heading->heightForWidth(heading->width()) <= heading->height(), name);
+    }
 
     page.BuildReport(MakeLevel(10, kTopics, {"1=100", "2=100"}, {"1=50"}));
     QCOMPARE(page.findChild<QLabel *>("TBar1A")->width(), inner);
@@ -235,6 +240,16 @@ void TestReportPage::barsByMouseAndKeyboard()
     QTest::keyClick(bar1, Qt::Key_Return);
     QCOMPARE(m_home.txtReportPos, 1);
     QCOMPARE(page.findChild<QWidget *>("RC1Summary")->y(), bar1->height());
+}
+
+void TestReportPage::followsPageSize()
+{
+    ReportPage page(m_home);
+    page.show();
+    page.resize(500, 450);
+    const int h = Px(300);
+    QCOMPARE(page.findChild<ReportBar *>("RCBar3")->geometry(), QRect(0, 450 - h, 500, h));
+    QCOMPARE(page.findChild<QWidget *>("RC1Summary")->geometry(), QRect(0, h, 500, 450 - 3 * h));
 }
 
 void TestReportPage::figuresChangeOnlyOnBuild()
