@@ -158,7 +158,7 @@ void CourseReader::checkPaperFileNames(int topicCount, int declaredCount) const
 {
     static const QRegularExpression paperName(QStringLiteral("^(\\d{3})\\.yaml$"));
     const QDir papers(shown(QStringLiteral("papers")));
-    const QStringList files = papers.entryList(QDir::Files, QDir::Name);
+    const QStringList files = papers.entryList({QStringLiteral("*.yaml")}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         const QRegularExpressionMatch m = paperName.match(file);
         const int key = m.hasMatch() ? m.captured(1).toInt() : 0;

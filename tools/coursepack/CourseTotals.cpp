@@ -65,15 +65,14 @@ QString CourseTotals::deliveredMismatch() const
 
 QString CourseTotals::summary() const
 {
-    return QStringLiteral("%1 topics, %2 papers, %3 pages, %4 answer boxes (Q %5, T %6, M %7), "
-                          "%8 marks, at most %9 boxes in a paper")
-        .arg(topics)
-        .arg(papers)
-        .arg(pages)
-        .arg(boxes)
+    const auto counted = [](int n, const char *one, const char *many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    return QStringLiteral("%1, %2, %3, %4 (Q %5, T %6, M %7), %8, at most %9 in a paper")
+        .arg(counted(topics, "topic", "topics"), counted(papers, "paper", "papers"),
+             counted(pages, "page", "pages"), counted(boxes, "answer box", "answer boxes"))
         .arg(choiceBoxes)
         .arg(textBoxes)
         .arg(alternativeBoxes)
-        .arg(marks)
-        .arg(largestPaper);
+        .arg(counted(marks, "mark", "marks"), counted(largestPaper, "box", "boxes"));
 }
