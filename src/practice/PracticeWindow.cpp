@@ -201,7 +201,7 @@ void PracticeWindow::LoadSkin()
     // The frame pieces at the edges report their presses and moves here, for
     // the corner drag and the sizing cursors.
     for (const char *name : {"BLeft", "BRight", "BBot", "BBotLeft", "BBotRight"}) {
-        if (auto *piece = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly)) {
+        if (auto *piece = findChild<QWidget *>(QLatin1String(name))) {
             piece->setMouseTracking(true);
             piece->installEventFilter(this);
         }
