@@ -8,7 +8,7 @@ const char *const kStyle = R"css(
 html { background: #ffffff; }
 body { margin: 0; color: #1e2535; font-family: "DejaVu Sans", "Liberation Sans", Verdana, sans-serif;
        font-size: 16px; line-height: 1.55; }
-.page { max-width: 44em; margin: 0 auto; padding: 18px 26px 40px; }
+.page { max-width: 44em; margin: 0 auto; padding: 44px 26px 40px; }
 .head { border-bottom: 3px solid #b2d9f6; padding-bottom: 10px; margin-bottom: 20px; }
 .where { float: right; margin-top: 6px; padding: 2px 10px; border-radius: 12px; background: #f4f5eb;
          color: #4a5468; font-size: 13px; }
