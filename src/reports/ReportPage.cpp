@@ -214,7 +214,8 @@ void ReportPage::buildTopicalPane()
         back->setObjectName(name);
         back->setGeometry(Px(left), Px(top), Px(1215), Px(270));
         setBack(back, Qt::white);
-        back->setStyleSheet(QStringLiteral("#%1 { border: 1px solid rgb(112, 112, 200); }").arg(name));
+        back->setStyleSheet(
+            QStringLiteral("#%1 { background: white; border: 1px solid rgb(112, 112, 200); }").arg(name));
         back->setAttribute(Qt::WA_StyledBackground);
         return back;
     };
