@@ -1,0 +1,92 @@
+// Writes pictures of the home window's pages and of the pop-up, for looking at.
+// Usage: shot_home <output folder>
+
+#include "content/ResultsStore.h"
+#include "home/Contents.h"
+#include "ui/PictureButton.h"
+#include "ui/frmPopUp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The window as the screen shows it: its outline over a grey desktop.
+void save(QWidget *window, const QString &path)
+{
+    QApplication::processEvents();
+    QTest::qWait(150);
+    const QPixmap grabbed = window->grab();
+    QPixmap shot(grabbed.size() + QSize(16, 16));
+    shot.fill(QColor(90, 100, 110));
+    QPainter painter(&shot);
+    painter.translate(8, 8);
+    if (!window->mask().isEmpty())
+        painter.setClipRegion(window->mask());
+    painter.drawPixmap(0, 0, grabbed);
+    painter.end();
+    shot.save(path);
+}
+
+void click(QWidget &home, const char *name)
+{
+    home.findChild<PictureButton *>(QLatin1String(name))->click();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
+    QDir().mkpath(out);
+    QTemporaryDir dir;
+
+    Contents home(dir.path());
+    if (!home.loaded())
+        return 1;
+    // A few marked papers, so the rows show their states.
+    const QString marks = ResultsFilePath(dir.path(), ResultsFile::Marks, home.LChose, home.lblCOD);
+    MarksRecords records = ReadMarks(marks, home.TtPapersCon);
+    const char *first[5] = {"87.5", "100", "45", "", "99.5"};
+    const char *second[5] = {"92", "", "", "", ""};
+    for (int i = 1; i <= 5; ++i) {
+        records.FirstScores.set(i, QLatin1String(first[i - 1]));
+        records.SecondScores.set(i, QLatin1String(second[i - 1]));
+    }
+    WriteMarks(marks, records, home.TtPapersCon);
+    home.RefreshContents();
+    home.show();
+    home.activateWindow();
+    QTest::qWaitForWindowExposed(&home);
+
+    save(&home, out + QStringLiteral("/home-home.png"));
+    click(home, "ToolBar02");
+    save(&home, out + QStringLiteral("/home-report.png"));
+    click(home, "Tab04");
+    save(&home, out + QStringLiteral("/home-about.png"));
+    click(home, "ToolBar02");
+    save(&home, out + QStringLiteral("/home-trash-1.png"));
+    click(home, "ButTrash");
+    save(&home, out + QStringLiteral("/home-trash-2.png"));
+    click(home, "ButTrash_Yes");
+    save(&home, out + QStringLiteral("/home-trash-3.png"));
+    click(home, "Tab02");
+
+    frmPopUp ask(dir.path(), home.PopUpResponse, &home);
+    ask.CallPop(QStringLiteral("Marking"),
+                QStringLiteral("You have not answered all the questions.  Do you still want to "
+                               "mark your practice?"),
+                2, &home);
+    ask.show();
+    save(&ask, out + QStringLiteral("/home-popup-yesno.png"));
+    ask.hide();
+    frmPopUp notice(dir.path(), home.PopUpResponse, &home);
+    notice.CallPop(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &home);
+    notice.show();
+    save(&notice, out + QStringLiteral("/home-popup-ok.png"));
+    return 0;
+}
