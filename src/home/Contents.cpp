@@ -289,7 +289,6 @@ void Contents::buildToolbar()
         connect(tool, &PictureButton::clicked, this, [this, n] { ToolBar_Click(n); });
         m_tools[size_t(n - 1)] = tool;
     }
-    m_strip->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     updateToolbarRoles();
     int left = Px(kToolLeft);
     for (PictureButton *tool : m_tools) {

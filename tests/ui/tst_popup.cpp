@@ -43,6 +43,8 @@ private slots:
     void outlineCutsAllCorners();
     void answers_data();
     void answers();
+    void keyboardAnswers_data();
+    void keyboardAnswers();
 
 private:
     QTemporaryDir m_dir;
@@ -177,6 +179,38 @@ void TestPopUp::answers()
     QCOMPARE(home.PopUpResponse, answer);
     QCOMPARE(stillOpenAfterEscape, pressEscapeFirst);
     QVERIFY(!visiblePopUp());
+}
+
+void TestPopUp::keyboardAnswers_data()
+{
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Enter on Yes") << 0 << int(Qt::Key_Return) << true;
+    QTest::newRow("Tab, Space on No") << 1 << int(Qt::Key_Space) << false;
+    QTest::newRow("Tab, Tab, Enter on Yes") << 2 << int(Qt::Key_Return) << true;
+}
+
+void TestPopUp::keyboardAnswers()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, key);
+    QFETCH(bool, answer);
+    Home home;
+    home.ProgramFolder = m_dir.path();
+    home.PopUpResponse = !answer;
+    QString focused;
+    QTimer::singleShot(0, [&] {
+        frmPopUp *box = visiblePopUp();
+        QVERIFY(box);
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(box->focusWidget(), Qt::Key_Tab);
+        focused = box->focusWidget()->objectName();
+        QTest::keyClick(box->focusWidget(), Qt::Key(key));
+    });
+    QCOMPARE(AskPopUp(home, QStringLiteral("Marking"), QStringLiteral("Mark now?"), 2, nullptr),
+             answer);
+    QCOMPARE(focused, answer ? QStringLiteral("But1") : QStringLiteral("But2"));
 }
 
 QTEST_MAIN(TestPopUp)
