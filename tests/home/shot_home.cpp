@@ -7,6 +7,7 @@
 #include "ui/frmPopUp.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -64,6 +65,18 @@ int main(int argc, char *argv[])
     QTest::qWaitForWindowExposed(&home);
 
     save(&home, out + QStringLiteral("/home-home.png"));
+    // The mouse held on a toolbar button, then moved onto the Help tab.
+    auto *report = home.findChild<PictureButton *>(QStringLiteral("ToolBar02"));
+    QTest::mousePress(report, Qt::LeftButton, {}, QPoint(10, 10));
+    QCursor::setPos(report->mapToGlobal(QPoint(10, 10)));
+    PictureButton::refreshAll();
+    save(&home, out + QStringLiteral("/home-pressed.png"));
+    QTest::mouseRelease(report, Qt::LeftButton, {}, QPoint(-50, -50));
+    QCursor::setPos(home.findChild<QWidget *>(QStringLiteral("Tab04"))->mapToGlobal(QPoint(30, 10)));
+    QTest::mouseMove(home.findChild<QWidget *>(QStringLiteral("Tab04")), QPoint(30, 10));
+    save(&home, out + QStringLiteral("/home-hover.png"));
+    QCursor::setPos(0, 0);
+    QTest::mouseMove(&home, QPoint(200, 480));
     click(home, "ToolBar02");
     save(&home, out + QStringLiteral("/home-report.png"));
     click(home, "Tab04");
