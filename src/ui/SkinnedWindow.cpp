@@ -1,16 +1,16 @@
 #include "ui/SkinnedWindow.h"
 
+#include "ui/CaptionDrag.h"
 #include "ui/Outline.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
 #include "ui/SkinFrame.h"
 #include "ui/Twips.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QRegion>
-#include <QWindow>
 
 namespace {
 
@@ -67,9 +67,10 @@ SkinnedWindow::SkinnedWindow(WindowKind kind, const QString &programFolder, QWid
     m_close->setToolTip(QStringLiteral("Close"));
     connect(m_close, &PictureButton::clicked, this, [this] { closeRequested(); });
 
+    m_drag = new CaptionDrag(this);
     for (QWidget *piece : m_frame->topPieces())
-        piece->installEventFilter(this);
-    m_title->installEventFilter(this);
+        m_drag->addCaption(piece);
+    m_drag->addCaption(m_title);
 
     setActiveLook(true);
 }
@@ -127,8 +128,7 @@ void SkinnedWindow::setTitleButtonPictures()
 
 void SkinnedWindow::MoveForm()
 {
-    QWindow *handle = windowHandle();
-    m_manualMove = !(handle && handle->startSystemMove());
+    m_drag->start(QCursor::pos());
 }
 
 void SkinnedWindow::closeRequested() { close(); }
@@ -181,30 +181,4 @@ void SkinnedWindow::changeEvent(QEvent *event)
     } else if (event->type() == QEvent::WindowStateChange) {
         setTitleButtonPictures();
     }
-}
-
-bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool caption = watched == m_title || m_frame->topPieces().contains(watched);
-    if (caption) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            m_moveOffset = mouse->globalPosition().toPoint() - pos();
-            MoveForm();
-            return true;
-        case QEvent::MouseMove:
-            if (m_manualMove && mouse->buttons() != Qt::NoButton) {
-                move(mouse->globalPosition().toPoint() - m_moveOffset);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            m_manualMove = false;
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

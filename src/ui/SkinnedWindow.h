@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class CaptionDrag;
 class PictureButton;
 class QLabel;
 class SkinFrame;
@@ -54,7 +55,6 @@ protected:
 
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void layoutTitleBar();
@@ -70,6 +70,5 @@ private:
     PictureButton *m_max = nullptr;
     PictureButton *m_close;
     bool m_active = true;
-    bool m_manualMove = false;
-    QPoint m_moveOffset;
+    CaptionDrag *m_drag;
 };

@@ -1,6 +1,7 @@
 #include "ui/frmPopUp.h"
 
 #include "home/HomeState.h"
+#include "ui/CaptionDrag.h"
 #include "ui/Outline.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
@@ -10,8 +11,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QWindow>
 
 namespace {
 
@@ -93,9 +92,10 @@ void frmPopUp::Form_Load()
     m_message->setGeometry(messageLeft, m_info->y(), width() - messageLeft - Px(kMargin),
                            buttonTop - m_info->y() - 8);
 
+    auto *drag = new CaptionDrag(this);
     for (QWidget *piece : m_frame->topPieces())
-        piece->installEventFilter(this);
-    m_title->installEventFilter(this);
+        drag->addCaption(piece);
+    drag->addCaption(m_title);
 
     setMask(QRegion(RoundCornersPolygon(width(), height(), true), Qt::WindingFill));
 }
@@ -160,34 +160,6 @@ void frmPopUp::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_but1->setFocus(Qt::OtherFocusReason);
-}
-
-bool frmPopUp::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool caption = watched == m_title || m_frame->topPieces().contains(watched);
-    if (caption) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            m_moveOffset = mouse->globalPosition().toPoint() - pos();
-            QWindow *handle = windowHandle();
-            m_manualMove = !(handle && handle->startSystemMove());
-            return true;
-        }
-        case QEvent::MouseMove:
-            if (m_manualMove && mouse->buttons() != Qt::NoButton) {
-                move(mouse->globalPosition().toPoint() - m_moveOffset);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            m_manualMove = false;
-            break;
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 bool AskPopUp(HomeState &home, const QString &title, const QString &message, int buttons,

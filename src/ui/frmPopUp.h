@@ -29,7 +29,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -44,8 +43,6 @@ private:
     QLabel *m_message;
     PictureButton *m_but1;
     PictureButton *m_but2;
-    QPoint m_moveOffset;
-    bool m_manualMove = false;
 };
 
 // Creates a pop-up, fills it with CallPop over owner (the home window when owner
