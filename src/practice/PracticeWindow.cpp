@@ -197,10 +197,18 @@ void PracticeWindow::LoadSkin()
     m_sizer->adjustSize();
     m_sizer->setCursor(Qt::SizeFDiagCursor);
     m_sizer->installEventFilter(this);
+    m_edgePieces.append(m_sizer);
 
     // The frame pieces at the edges report their presses and moves here, for
-    // the corner drag and the sizing cursors.
+    // the corner drag and the sizing cursors; the top pieces only for the cursors.
     for (const char *name : {"BLeft", "BRight", "BBot", "BBotLeft", "BBotRight"}) {
+        if (auto *piece = findChild<QWidget *>(QLatin1String(name))) {
+            piece->setMouseTracking(true);
+            piece->installEventFilter(this);
+            m_edgePieces.append(piece);
+        }
+    }
+    for (const char *name : {"BTopLeft", "BTopCentre", "BTopRight"}) {
         if (auto *piece = findChild<QWidget *>(QLatin1String(name))) {
             piece->setMouseTracking(true);
             piece->installEventFilter(this);
@@ -609,38 +617,54 @@ void PracticeWindow::ImgHandle_Click()
 bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 {
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (watched == m_handle && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        ImgHandle_Click();
+    if (watched == m_handle) {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            ImgHandle_Click();
+            return true;
+        }
+        return SkinnedWindow::eventFilter(watched, event);
+    }
+    if (!widget)
+        return SkinnedWindow::eventFilter(watched, event);
+
+    // The top pieces move the window (the caption drag sees their events
+    // after this filter): a press there only puts the cursor on the top edge
+    // first, and the sizing cursors follow it.
+    const bool edgePiece = m_edgePieces.contains(widget);
+    if (!edgePiece) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto *e = static_cast<QMouseEvent *>(event);
+            if (e->button() == Qt::LeftButton
+                && Tw(widget->mapTo(this, e->position().toPoint()).y()) < kGrab)
+                Form_MouseDown(widget->mapTo(this, e->position().toPoint()), e->button());
+        } else if (event->type() == QEvent::MouseMove) {
+            const auto *e = static_cast<QMouseEvent *>(event);
+            Form_MouseMove(widget->mapTo(this, e->position().toPoint()), e->buttons(), widget);
+        }
+        return SkinnedWindow::eventFilter(watched, event);
+    }
+
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        Form_MouseDown(widget->mapTo(this, e->position().toPoint()), e->button());
         return true;
     }
-    if (widget && watched != m_handle) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            const auto *e = static_cast<QMouseEvent *>(event);
-            Form_MouseDown(widget->mapTo(this, e->position().toPoint()), e->button());
-            return m_dragging;
-        }
-        case QEvent::MouseMove: {
-            const auto *e = static_cast<QMouseEvent *>(event);
-            if (m_dragging) {
-                cornerDragTo(e->globalPosition().toPoint());
-                return true;
-            }
+    case QEvent::MouseMove: {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        if (m_dragging)
+            cornerDragTo(e->globalPosition().toPoint());
+        else
             Form_MouseMove(widget->mapTo(this, e->position().toPoint()), e->buttons(), widget);
-            break;
-        }
-        case QEvent::MouseButtonRelease:
-            if (m_dragging) {
-                m_dragging = false;
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
+        return true;
     }
-    return SkinnedWindow::eventFilter(watched, event);
+    case QEvent::MouseButtonRelease:
+        m_dragging = false;
+        return true;
+    default:
+        return SkinnedWindow::eventFilter(watched, event);
+    }
 }
 
 void PracticeWindow::mousePressEvent(QMouseEvent *event)

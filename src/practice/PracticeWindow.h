@@ -123,4 +123,6 @@ private:
     QLabel *m_handle = nullptr;
     AnswerSheet *m_sheet = nullptr;
     QLabel *m_sizer = nullptr;
+    // The grip and the side and bottom frame pieces, whose presses start a corner drag.
+    QList<QWidget *> m_edgePieces;
 };
