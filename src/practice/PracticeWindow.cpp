@@ -561,7 +561,7 @@ void PracticeWindow::ClosePaper()
 
 void PracticeWindow::PrintQuestion()
 {
-    m_view->PrintQuestion(runPrinter(m_home));
+    m_view->PrintQuestion(runPrinter(m_home), m_printDialog);
 }
 
 void PracticeWindow::closeRequested()

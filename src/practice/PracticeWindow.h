@@ -32,6 +32,9 @@ public:
     void Unload();
     // Pause between the fifteen steps of the marking animation (200 ms).
     void setMarkingStepDelay(int ms) { m_stepDelay = ms; }
+    // Whether Print asks through the print dialog first (yes); tests print
+    // straight to the run's printer.
+    void setPrintDialogShown(bool shown) { m_printDialog = shown; }
 
     void NextQuestion();
     void PreviousQuestion();
@@ -95,6 +98,7 @@ private:
     bool m_pressTrack = false;
     bool m_dragging = false;
     int m_stepDelay = 200;
+    bool m_printDialog = true;
     PracticeRects m_rects;
     PracticePieces m_pieces;
 

@@ -23,6 +23,9 @@ QuestionView::QuestionView(QWidget *parent) : QWebEngineView(parent)
         attachDocument();
         emit pageLoaded(ok);
     });
+    connect(this, &QWebEngineView::printFinished, this, &QuestionView::questionPrinted);
+    connect(this, &QWebEngineView::pdfPrintingFinished, this,
+            [this](const QString &, bool ok) { emit questionPrinted(ok); });
 }
 
 void QuestionView::ShowFile(const QString &path)
@@ -76,12 +79,20 @@ void QuestionView::showGuardMessage()
     box.exec();
 }
 
-bool QuestionView::PrintQuestion(QPrinter *printer)
+bool QuestionView::PrintQuestion(QPrinter *printer, bool ask)
 {
-    QPrintDialog dialog(printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print question"));
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
+    if (ask) {
+        QPrintDialog dialog(printer, this);
+        dialog.setWindowTitle(QStringLiteral("Print question"));
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+    }
+    // A PDF file gets the page itself, text and all; a printer gets it drawn
+    // page by page.
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        printToPdf(printer->outputFileName(), printer->pageLayout(), printer->pageRanges());
+        return true;
+    }
     if (printer->resolution() > kPrintResolution)
         printer->setResolution(kPrintResolution);
     print(printer);

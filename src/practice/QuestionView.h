@@ -17,9 +17,10 @@ public:
 
     // Points the view at a local archive file.
     void ShowFile(const QString &path);
-    // Opens the print dialog on `printer` and prints the page shown after it is
-    // accepted. Returns false when the dialog was cancelled.
-    bool PrintQuestion(QPrinter *printer);
+    // Prints the page shown on `printer`, after the print dialog when `ask` is
+    // set. Returns false when the dialog was cancelled; questionPrinted follows
+    // once the printing has finished.
+    bool PrintQuestion(QPrinter *printer, bool ask = true);
 
 signals:
     // The page finished loading and the guard watches its document.
@@ -27,6 +28,8 @@ signals:
     // A copying key or the right button was pressed in the page; the message
     // box follows once the event has been handled.
     void copyAttempted();
+    // A print started by PrintQuestion has finished.
+    void questionPrinted(bool ok);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -14,6 +14,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -373,6 +376,38 @@ private slots:
         QCOMPARE(marks.FirstScores[8], QStringLiteral("40"));
         QCOMPARE(ReadTrendValues(m_paths.trend), QStringList{QStringLiteral("40")});
         closeQuietly(w);
+    }
+
+    void printsTheShownPageToAPdfFile()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = m_dir.filePath(QStringLiteral("question.pdf"));
+        printer.setOutputFileName(pdf);
+        m_home.Printer = &printer;
+
+        PracticeWindow *w = open(104);
+        w->NextQuestion();
+        QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
+        QVERIFY(loaded.wait(10000));
+        w->setPrintDialogShown(false);
+        QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
+        QTest::mouseClick(child<QWidget>(w, "ToolBar03"), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(printed.wait(20000));
+        QCOMPARE(printed.first().first().toBool(), true);
+        m_home.Printer = nullptr;
+        closeQuietly(w);
+
+        QProcess text;
+        text.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(20000));
+        const QString printedText = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printedText.contains(QLatin1String("This page has 5 answer boxes.")),
+                 qPrintable(printedText));
+        QVERIFY(printedText.contains(QLatin1String("Question page")));
     }
 
     void copyGuardWatchesThePageOnly()
