@@ -4,6 +4,7 @@
 #include "practice/MarkLabel.h"
 #include "ui/Twips.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -33,6 +34,7 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     QL->setObjectName(QStringLiteral("QL") + n);
     QL->setFont(arial(8.25, false));
     place(QL, QRect(30, 40, 285, 225));
+    fitLetter();
 
     FA = new QLineEdit(this);
     FA->setObjectName(QStringLiteral("FA") + n);
@@ -69,6 +71,17 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     SetLongLayout(false);
     if (attempt == Attempt::Second)
         PlaceFirstMark(3600);
+}
+
+// Where Arial is missing, a wider stand-in would run "(m)" into the box
+// outline; the letter's type is made smaller until it leaves a pixel spare.
+void AnswerFrame::fitLetter()
+{
+    QFont font = QL->font();
+    while (font.pointSizeF() > 6
+           && QFontMetrics(font).horizontalAdvance(QL->text()) > QL->width() - 1)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    QL->setFont(font);
 }
 
 void AnswerFrame::place(QWidget *w, const QRect &twips)

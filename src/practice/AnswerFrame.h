@@ -45,6 +45,7 @@ protected:
 
 private:
     void place(QWidget *w, const QRect &twips);
+    void fitLetter();
 
     bool m_long = false;
     QRect m_fa, m_fr, m_m;

@@ -147,6 +147,35 @@ private slots:
         closeQuietly(w);
     }
 
+    void lettersLeaveRoomBeforeTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("standIn");
+        QTest::newRow("Arial or its metric twin") << QString();
+        QTest::newRow("a wider stand-in") << QStringLiteral("DejaVu Sans");
+    }
+
+    void lettersLeaveRoomBeforeTheirBoxes()
+    {
+        QFETCH(QString, standIn);
+        if (!standIn.isEmpty())
+            QFont::insertSubstitution(QStringLiteral("Arial"), standIn);
+        PracticeWindow *w = open(102);
+        QFont::removeSubstitutions(QStringLiteral("Arial"));
+        AnswerSheet *sheet = w->answerSheet();
+        if (!standIn.isEmpty() && QFontInfo(sheet->Frame(13)->QL->font()).family() != standIn) {
+            closeQuietly(w);
+            QSKIP("the stand-in font is not installed");
+        }
+        for (int k = 1; k <= 20; ++k) {
+            const QLabel *letter = sheet->Frame(k)->QL;
+            const int right = letter->x() + letter->fontMetrics().horizontalAdvance(letter->text());
+            // The box outline starts two pixels left of the answer; two more stay clear.
+            QVERIFY2(right <= sheet->Frame(k)->FA->x() - 4, qPrintable(letter->text()));
+            QVERIFY(letter->font().pointSizeF() >= 6);
+        }
+        closeQuietly(w);
+    }
+
     void pageChangesStoreTheAnswers()
     {
         PracticeWindow *w = open(106);
