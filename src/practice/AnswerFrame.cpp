@@ -44,8 +44,8 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     FA->setValidator(new AnswerValidator(FA));
     FA->setAccessibleName(QStringLiteral("Answer (%1)").arg(QChar(u'a' + k - 1)));
     connect(FA, &QLineEdit::inputRejected, FA, [this] {
-        QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())),
-                           AnswerValidator::RefusalHint(), FA);
+        QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), AnswerValidator::RefusalHint(),
+                           FA);
     });
 
     M = new QLineEdit(this);
@@ -78,8 +78,8 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
 void AnswerFrame::fitLetter()
 {
     QFont font = QL->font();
-    while (font.pointSizeF() > 6
-           && QFontMetrics(font).horizontalAdvance(QL->text()) > QL->width() - 1)
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(QL->text()) > QL->width() - 1)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     QL->setFont(font);
 }
@@ -128,8 +128,8 @@ void AnswerFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(kOutline);
-    const QRect outline(QPoint(Px(m_fa.left() - 30), Px(m_fa.top() - 30)),
-                        QPoint(Px(m_fa.left() + m_fa.width() + 15),
-                               Px(m_fa.top() + m_fa.height() + 15)));
+    const QRect outline(
+        QPoint(Px(m_fa.left() - 30), Px(m_fa.top() - 30)),
+        QPoint(Px(m_fa.left() + m_fa.width() + 15), Px(m_fa.top() + m_fa.height() + 15)));
     painter.drawRect(outline);
 }

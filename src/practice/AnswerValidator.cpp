@@ -10,8 +10,8 @@ QValidator::State AnswerValidator::validate(QString &input, int &) const
 bool AnswerValidator::IsAcceptable(const QString &text)
 {
     for (const QChar c : text) {
-        if (c == QLatin1Char('>') || c == QLatin1Char('#') || c == QLatin1Char('\r')
-            || c == QLatin1Char('\n') || !Cp1252::canEncode(c))
+        if (c == QLatin1Char('>') || c == QLatin1Char('#') || c == QLatin1Char('\r') ||
+            c == QLatin1Char('\n') || !Cp1252::canEncode(c))
             return false;
     }
     return true;

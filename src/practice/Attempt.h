@@ -1,4 +1,8 @@
 #pragma once
 
 // Which attempt at a paper a practice window serves.
-enum class Attempt { First = 1, Second = 2 };
+enum class Attempt
+{
+    First = 1,
+    Second = 2
+};

@@ -28,6 +28,7 @@ void MarkLabel::setMark(const QString &mark)
 {
     m_mark = mark;
     setText(Glyph(mark));
-    setAccessibleName(mark == kTick ? QStringLiteral("Right")
-                                    : mark == kCross ? QStringLiteral("Wrong") : QString());
+    setAccessibleName(mark == kTick    ? QStringLiteral("Right")
+                      : mark == kCross ? QStringLiteral("Wrong")
+                                       : QString());
 }

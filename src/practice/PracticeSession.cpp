@@ -67,8 +67,8 @@ QString PracticeSession::Caption(const QString &topicHeading) const
 
 QString PracticeSession::PageFile(int page) const
 {
-    return ProgramPath(m_choice.folder,
-                       QStringLiteral("temppaper") + m_tables.PageIds[page] + QStringLiteral(".mht"));
+    return ProgramPath(m_choice.folder, QStringLiteral("temppaper") + m_tables.PageIds[page] +
+                                            QStringLiteral(".mht"));
 }
 
 bool PracticeSession::ExtractPage(int page) const
@@ -154,8 +154,8 @@ bool PracticeSession::HasEmptyAnswer() const
 
 bool PracticeSession::Mark(const QDateTime &start, const QDateTime &now, QString *error)
 {
-    const PaperJudgement judged = JudgePaper(m_answers, m_tables.AnswerKey, m_tables.BoxKinds,
-                                             m_tables.BoxMarks, BoxCount());
+    const PaperJudgement judged =
+        JudgePaper(m_answers, m_tables.AnswerKey, m_tables.BoxKinds, m_tables.BoxMarks, BoxCount());
     const QString percent = PercentText(judged.score, m_tables.TotalMarks);
 
     if (m_attempt == Attempt::First) {

@@ -23,9 +23,9 @@ public:
         QString folder;
         int level = 0;
         QString code;
-        int paperKey = 0;    // 101 .. 150
-        int topicCount = 1;  // first paper number of the topic
-        int paperCount = 0;  // papers of the level
+        int paperKey = 0;   // 101 .. 150
+        int topicCount = 1; // first paper number of the topic
+        int paperCount = 0; // papers of the level
     };
 
     PracticeSession(Attempt attempt, const Choice &choice);

@@ -47,9 +47,9 @@ struct ToolSpec
 };
 
 constexpr ToolSpec kTools[6] = {
-    {"Save", "Save paper", "save", true},          {"Mark", "Mark paper", "mark", true},
-    {"Print", "Print question", "print", false},   {"Close", "Close paper", "close", false},
-    {"Back", "Previous question", "back", true},   {"Next", "Next question", "forward", true},
+    {"Save", "Save paper", "save", true},        {"Mark", "Mark paper", "mark", true},
+    {"Print", "Print question", "print", false}, {"Close", "Close paper", "close", false},
+    {"Back", "Previous question", "back", true}, {"Next", "Next question", "forward", true},
 };
 
 QRect pxRect(const QRect &twips)
@@ -57,7 +57,10 @@ QRect pxRect(const QRect &twips)
     return QRect(Px(twips.left()), Px(twips.top()), Px(twips.width()), Px(twips.height()));
 }
 
-QSize twSize(const QSize &pixels) { return QSize(Tw(pixels.width()), Tw(pixels.height())); }
+QSize twSize(const QSize &pixels)
+{
+    return QSize(Tw(pixels.width()), Tw(pixels.height()));
+}
 
 void fillColour(QWidget *w, const QColor &colour)
 {
@@ -96,11 +99,9 @@ QPrinter *runPrinter(HomeState &home)
 } // namespace
 
 PracticeWindow::PracticeWindow(Attempt attempt, HomeState &home, QWidget *parent)
-    : SkinnedWindow(WindowKind::Practice, home.ProgramFolder, parent),
-      m_attempt(attempt),
-      m_home(home),
-      m_session(attempt, {home.ProgramFolder, home.LChose, home.lblCOD, home.PaperNum,
-                          home.TopicCount, home.TtPapersCon})
+    : SkinnedWindow(WindowKind::Practice, home.ProgramFolder, parent), m_attempt(attempt),
+      m_home(home), m_session(attempt, {home.ProgramFolder, home.LChose, home.lblCOD, home.PaperNum,
+                                        home.TopicCount, home.TtPapersCon})
 {
     setObjectName(attempt == Attempt::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -269,8 +270,8 @@ void PracticeWindow::buildScorePanel()
     if (m_paperSum->size().isEmpty())
         m_paperSum->resize(Px(1800), Px(720));
 
-    auto *caption = textLabel(QStringLiteral("lblScore"), QStringLiteral("Score"), m_paperSum, 8,
-                              false);
+    auto *caption =
+        textLabel(QStringLiteral("lblScore"), QStringLiteral("Score"), m_paperSum, 8, false);
     caption->setGeometry(Px(120), Px(60), Px(1560), Px(225));
     caption->setAlignment(Qt::AlignCenter);
     m_pScoring = textLabel(QStringLiteral("PScoring"), QString(), m_paperSum, 14, true);
@@ -302,20 +303,19 @@ void PracticeWindow::buildStatusBand()
     fillColour(m_statusBand, kCream);
 
     const bool first = m_attempt == Attempt::First;
-    QLabel *bot1 = statusPanel(QStringLiteral("Bot1"),
-                               first ? QStringLiteral("bottombg3.bmp")
-                                     : QStringLiteral("bottombg1.bmp"),
-                               60, 1800);
+    QLabel *bot1 = statusPanel(
+        QStringLiteral("Bot1"),
+        first ? QStringLiteral("bottombg3.bmp") : QStringLiteral("bottombg1.bmp"), 60, 1800);
     const QRect inside(0, 0, bot1->width(), bot1->height());
     if (first) {
-        m_lblClock = textLabel(QStringLiteral("lblClock"), QStringLiteral("00:00:00"), bot1, 9,
-                               true);
+        m_lblClock =
+            textLabel(QStringLiteral("lblClock"), QStringLiteral("00:00:00"), bot1, 9, true);
         m_lblClock->setToolTip(QStringLiteral("Clock"));
         m_lTime = textLabel(QStringLiteral("LTime"), QString(), bot1, 9, true);
         m_lTime->setToolTip(QStringLiteral("Time taken"));
         m_lTime->hide();
-        QLabel *bot2 = statusPanel(QStringLiteral("Bot2"), QStringLiteral("bottombg3.bmp"), 1920,
-                                   1800);
+        QLabel *bot2 =
+            statusPanel(QStringLiteral("Bot2"), QStringLiteral("bottombg3.bmp"), 1920, 1800);
         m_lblDate = textLabel(QStringLiteral("lblDate"), QString(), bot2, 9, true);
         m_lblDate->setToolTip(QStringLiteral("Date"));
         m_eTime = textLabel(QStringLiteral("ETime"), QString(), bot2, 9, true);
@@ -326,14 +326,15 @@ void PracticeWindow::buildStatusBand()
             l->setAlignment(Qt::AlignCenter);
         }
     } else {
-        QLabel *second = textLabel(QStringLiteral("Label1"), QStringLiteral("Second Attempt"),
-                                   bot1, 9, true);
+        QLabel *second =
+            textLabel(QStringLiteral("Label1"), QStringLiteral("Second Attempt"), bot1, 9, true);
         second->setGeometry(inside);
         second->setAlignment(Qt::AlignCenter);
     }
 
     const int left3 = first ? 3780 : 1920;
-    QLabel *bot3 = statusPanel(QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp"), left3, 1800);
+    QLabel *bot3 =
+        statusPanel(QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp"), left3, 1800);
     m_lblAnsweredQ = textLabel(QStringLiteral("lblAnsweredQ"), QStringLiteral("0"), bot3, 9, true);
     m_lblAnsweredQ->setToolTip(QStringLiteral("Number of questions answered"));
     m_lblAnsweredQ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -347,10 +348,10 @@ void PracticeWindow::buildStatusBand()
     m_lblTotalQ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_lblTotalQ->setGeometry(Px(1020), 0, Px(780), bot3->height());
 
-    m_txtRem = statusPanel(QStringLiteral("TxtRem"), QStringLiteral("bottombg2.bmp"),
-                           left3 + 1860, 4200);
-    QLabel *remLabel = textLabel(QStringLiteral("TxtRemlbl"), QStringLiteral("Qns left:"),
-                                 m_txtRem, 8.25, false);
+    m_txtRem =
+        statusPanel(QStringLiteral("TxtRem"), QStringLiteral("bottombg2.bmp"), left3 + 1860, 4200);
+    QLabel *remLabel =
+        textLabel(QStringLiteral("TxtRemlbl"), QStringLiteral("Qns left:"), m_txtRem, 8.25, false);
     remLabel->setGeometry(Px(90), 0, Px(900), m_txtRem->height());
     m_remQns = new QComboBox(m_txtRem);
     m_remQns->setObjectName(QStringLiteral("RemQns"));
@@ -359,9 +360,8 @@ void PracticeWindow::buildStatusBand()
     QFont small(QStringLiteral("Arial"));
     small.setPointSizeF(8.25);
     m_remQns->setFont(small);
-    connect(m_remQns, &QComboBox::activated, this, [this](int index) {
-        RemQns_Click(m_remQns->itemText(index).toInt());
-    });
+    connect(m_remQns, &QComboBox::activated, this,
+            [this](int index) { RemQns_Click(m_remQns->itemText(index).toInt()); });
 
     m_fmeMark = new QLabel(m_statusBand);
     m_fmeMark->setObjectName(QStringLiteral("fmeMark"));
@@ -466,8 +466,8 @@ void PracticeWindow::RemQns_Click(int page)
 void PracticeWindow::reportWriteError(const QString &what, const QString &error)
 {
     QMessageBox::warning(this, QStringLiteral("Quorvane"),
-                         what + QStringLiteral("\n\n") + error
-                             + QStringLiteral("\n\nYour answers are kept in this window."));
+                         what + QStringLiteral("\n\n") + error +
+                             QStringLiteral("\n\nYour answers are kept in this window."));
 }
 
 void PracticeWindow::SavePaper()
@@ -597,7 +597,11 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
 void PracticeWindow::Timer1_Timer()
 {
     const bool open = !m_session.IsMarked();
-    const bool enabled[6] = {open, open, true, true, m_session.QSCount() != 1,
+    const bool enabled[6] = {open,
+                             open,
+                             true,
+                             true,
+                             m_session.QSCount() != 1,
                              m_session.QSCount() != m_session.PageCount()};
     for (int i = 0; i < 6; ++i)
         m_tools[size_t(i)]->setEnabled(enabled[i]);
@@ -618,8 +622,8 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 {
     auto *widget = qobject_cast<QWidget *>(watched);
     if (watched == m_handle) {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             ImgHandle_Click();
             return true;
         }
@@ -635,8 +639,8 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
     if (!edgePiece) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto *e = static_cast<QMouseEvent *>(event);
-            if (e->button() == Qt::LeftButton
-                && Tw(widget->mapTo(this, e->position().toPoint()).y()) < kGrab)
+            if (e->button() == Qt::LeftButton &&
+                Tw(widget->mapTo(this, e->position().toPoint()).y()) < kGrab)
                 Form_MouseDown(widget->mapTo(this, e->position().toPoint()), e->button());
         } else if (event->type() == QEvent::MouseMove) {
             const auto *e = static_cast<QMouseEvent *>(event);
@@ -713,8 +717,8 @@ void PracticeWindow::Form_MouseDown(const QPoint &pos, Qt::MouseButton button)
         QCursor::setPos(g.left() + g.width(), g.top() + pos.y());
     if (bottomZone)
         QCursor::setPos(g.left() + pos.x(), g.top() + g.height());
-    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized
-                                           | Qt::WindowFullScreen));
+    const bool normal =
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     m_dragging = rightZone && bottomZone && normal;
 }
 
@@ -740,7 +744,7 @@ void PracticeWindow::Form_MouseMove(const QPoint &pos, Qt::MouseButtons, QWidget
     const int y = Tw(pos.y());
     const int w = Tw(width());
     const int h = Tw(height());
-    const bool l = x < kGrab, t = y < kGrab, r = x > w - kGrab, b = y > h - kGrab;
+    const bool l = x<kGrab, t = y<kGrab, r = x> w - kGrab, b = y> h - kGrab;
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (l || r)
         shape = Qt::SizeHorCursor;

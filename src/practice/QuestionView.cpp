@@ -58,8 +58,8 @@ bool QuestionView::eventFilter(QObject *watched, QEvent *event)
         bool guard = false;
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            guard = (key->modifiers() & Qt::ControlModifier)
-                    && (key->key() == Qt::Key_C || key->key() == Qt::Key_X);
+            guard = (key->modifiers() & Qt::ControlModifier) &&
+                    (key->key() == Qt::Key_C || key->key() == Qt::Key_X);
         } else if (event->type() == QEvent::MouseButtonPress) {
             guard = static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;
         }

@@ -33,9 +33,9 @@ PracticeRects LayoutPractice(const QSize &inner, bool sheetShown, const Practice
                     p.sizer);
 
     const int barHeight = r.topRight.height();
-    r.closeButton = QRect(QPoint(W - p.closeButton.width() - k120Himetric,
-                                 (barHeight - p.closeButton.height()) / 2),
-                          p.closeButton);
+    r.closeButton = QRect(
+        QPoint(W - p.closeButton.width() - k120Himetric, (barHeight - p.closeButton.height()) / 2),
+        p.closeButton);
     r.maxButton = QRect(QPoint(r.closeButton.left() - p.maxButton.width() - k60Himetric,
                                (barHeight - p.maxButton.height()) / 2),
                         p.maxButton);
@@ -45,8 +45,8 @@ PracticeRects LayoutPractice(const QSize &inner, bool sheetShown, const Practice
 
     const int leftW = r.left.width();
     const int rightW = r.right.width();
-    r.toolStrip = QRect(leftW, r.topLeft.top() + r.topLeft.height(), W - rightW - leftW,
-                        p.toolStripHeight);
+    r.toolStrip =
+        QRect(leftW, r.topLeft.top() + r.topLeft.height(), W - rightW - leftW, p.toolStripHeight);
     const int S = r.toolStrip.top() + r.toolStrip.height();
 
     // Save, Mark, Print and Close from the left end; Back and Next at the right end.
@@ -58,9 +58,9 @@ PracticeRects LayoutPractice(const QSize &inner, bool sheetShown, const Practice
     }
     const QSize next = p.toolButtons[5];
     const QSize back = p.toolButtons[4];
-    r.toolButtons[5] = QRect(QPoint(r.toolStrip.width() - next.width() - 120,
-                                    (p.toolStripHeight - next.height()) / 2),
-                             next);
+    r.toolButtons[5] = QRect(
+        QPoint(r.toolStrip.width() - next.width() - 120, (p.toolStripHeight - next.height()) / 2),
+        next);
     r.toolButtons[4] = QRect(QPoint(r.toolButtons[5].left() - back.width() - 120,
                                     (p.toolStripHeight - back.height()) / 2),
                              back);
@@ -72,13 +72,13 @@ PracticeRects LayoutPractice(const QSize &inner, bool sheetShown, const Practice
     r.ansBox = QRect(ansLeft, S, p.ansBoxWidth, A);
     r.hideStrip = QRect(stripLeft, S, p.hideStripWidth, A);
 
-    const int browserWidth = W - leftW - rightW - p.hideStripWidth
-                             - (sheetShown ? p.ansBoxWidth : 0);
+    const int browserWidth =
+        W - leftW - rightW - p.hideStripWidth - (sheetShown ? p.ansBoxWidth : 0);
     r.browser = QRect(leftW, S, browserWidth, H - S - p.statusBandHeight - r.bot.height());
     r.titleBand = QRect(leftW + k640Himetric / 2, r.browser.top() + k120Himetric,
                         browserWidth - k640Himetric, p.titleBandHeight);
-    r.statusBand = QRect(leftW, r.browser.top() + r.browser.height(), browserWidth,
-                         p.statusBandHeight);
+    r.statusBand =
+        QRect(leftW, r.browser.top() + r.browser.height(), browserWidth, p.statusBandHeight);
     r.instruction = QRect(QPoint(0, A - p.instruction.height()), p.instruction);
     return r;
 }

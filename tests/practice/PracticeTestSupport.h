@@ -26,8 +26,8 @@ inline bool CopySkinPictures(const QString &folder)
     QDir target(folder);
     if (!target.mkpath(QStringLiteral("Graphics")))
         return false;
-    const QStringList pictures = source.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.gif"),
-                                                   QStringLiteral("*.ico")}, QDir::Files);
+    const QStringList pictures = source.entryList(
+        {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.ico")}, QDir::Files);
     for (const QString &name : pictures) {
         const QString copy = target.filePath(QStringLiteral("Graphics/") + name.toLower());
         QFile::remove(copy);
@@ -65,7 +65,8 @@ private:
             return;
         QWidget *box = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && (w->inherits("frmPopUp") || w->objectName() == QLatin1String("frmPopUp")))
+            if (w->isVisible() &&
+                (w->inherits("frmPopUp") || w->objectName() == QLatin1String("frmPopUp")))
                 box = w;
         }
         if (!box)
@@ -77,8 +78,8 @@ private:
         if (auto *m = box->findChild<QLabel *>(QStringLiteral("lblMessage")))
             s.message = m->text();
         seen.append(s);
-        auto *button = box->findChild<QWidget *>(first ? QStringLiteral("But1")
-                                                       : QStringLiteral("But2"));
+        auto *button =
+            box->findChild<QWidget *>(first ? QStringLiteral("But1") : QStringLiteral("But2"));
         if (button)
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
     }

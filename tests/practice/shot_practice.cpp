@@ -1,10 +1,10 @@
 // Writes pictures of practice windows for a visual check:
 // shot_practice <output folder>. Run it under xvfb-run.
+#include "PracticeTestSupport.h"
 #include "content/ResultsStore.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
 #include "practice/PracticeWindow.h"
-#include "PracticeTestSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -57,8 +57,8 @@ int main(int argc, char **argv)
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir dir;
     ProductConfig config;
-    if (!ReadProductConfig(dir.path(), config) || !CreateResultsFiles(dir.path(), config).isEmpty()
-        || !CopySkinPictures(dir.path()))
+    if (!ReadProductConfig(dir.path(), config) ||
+        !CreateResultsFiles(dir.path(), config).isEmpty() || !CopySkinPictures(dir.path()))
         return 1;
     FakeHome home;
     home.ProgramFolder = dir.path();

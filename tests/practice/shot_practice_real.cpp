@@ -1,11 +1,11 @@
 // Writes pictures of a practice window on the real course for a visual check:
 // shot_practice_real <output folder>. Run it under xvfb-run.
+#include "PracticeTestSupport.h"
 #include "content/ResourceExtractor.h"
 #include "content/ResultsStore.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
 #include "practice/PracticeWindow.h"
-#include "PracticeTestSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -36,8 +36,8 @@ int main(int argc, char **argv)
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir dir;
     ProductConfig config;
-    if (!ReadProductConfig(dir.path(), config) || !CreateResultsFiles(dir.path(), config).isEmpty()
-        || ExtractGraphics(dir.path()) != 0)
+    if (!ReadProductConfig(dir.path(), config) ||
+        !CreateResultsFiles(dir.path(), config).isEmpty() || ExtractGraphics(dir.path()) != 0)
         return 1;
     FakeHome home;
     home.ProgramFolder = dir.path();

@@ -1,6 +1,7 @@
 // A paper taken from the home window to its second attempt, with the real
 // question view on a real display.
 
+#include "PracticeTestSupport.h"
 #include "content/AnswerCheck.h"
 #include "content/RecordFile.h"
 #include "content/ResourceExtractor.h"
@@ -12,7 +13,6 @@
 #include "practice/PracticeWindow.h"
 #include "practice/QuestionView.h"
 #include "ui/PictureButton.h"
-#include "PracticeTestSupport.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -28,8 +28,7 @@ class TestPracticeEndToEnd : public QObject
 
     QTemporaryDir m_dir;
 
-    template <typename T>
-    static T *child(QWidget *w, const QString &name)
+    template <typename T> static T *child(QWidget *w, const QString &name)
     {
         T *c = w->findChild<T *>(name);
         if (!c)
@@ -69,8 +68,7 @@ class TestPracticeEndToEnd : public QObject
         if (!QTest::qWaitForWindowActive(w))
             return nullptr;
         const QString heading = QStringLiteral("This page has 1 answer box.");
-        if (!QTest::qWaitFor([&] { return pageText(w->questionView()).contains(heading); },
-                             15000))
+        if (!QTest::qWaitFor([&] { return pageText(w->questionView()).contains(heading); }, 15000))
             return nullptr;
         return w;
     }
@@ -82,8 +80,7 @@ private slots:
         // The skin pack linked into this program gives every picture.
         QCOMPARE(ExtractGraphics(m_dir.path()), 0);
         QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("Graphics/pen.bmp"))).size() > 0);
-        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("Graphics/statusgrabber.bmp"))).size()
-                > 0);
+        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("Graphics/statusgrabber.bmp"))).size() > 0);
     }
 
     void paperFromHomeToSecondAttempt()

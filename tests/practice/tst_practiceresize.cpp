@@ -1,13 +1,13 @@
 // Corner drag, edge presses, sizing cursors and maximising of a practice
 // window, on a real display where the cursor can be placed and read back.
 
+#include "PracticeTestSupport.h"
 #include "content/ResourceExtractor.h"
 #include "content/ResultsStore.h"
 #include "practice/AnswerSheet.h"
 #include "practice/PracticeWindow.h"
 #include "practice/QuestionView.h"
 #include "ui/Twips.h"
-#include "PracticeTestSupport.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -145,8 +145,8 @@ private slots:
         QTest::newRow("top edge") << "BTopCentre" << QPoint(300, 2) << QPoint(300, 0) << true;
         QTest::newRow("right edge") << "BRight" << QPoint(797, 300) << QPoint(800, 300) << false;
         QTest::newRow("bottom edge") << "BBot" << QPoint(300, 597) << QPoint(300, 600) << false;
-        QTest::newRow("bottom-left corner") << "BBotLeft" << QPoint(3, 597) << QPoint(3, 600)
-                                            << false;
+        QTest::newRow("bottom-left corner")
+            << "BBotLeft" << QPoint(3, 597) << QPoint(3, 600) << false;
     }
 
     void edgePressesOnlyMoveTheCursor()
@@ -229,8 +229,8 @@ private slots:
             QCOMPARE(view->geometry().right() + 1, strip->x());
             QCOMPARE(piece("ToolBar06")->parentWidget()->width(),
                      w - m_window->frameLeftWidth() - m_window->frameRightWidth());
-            QVERIFY(piece("ToolBar06")->geometry().right()
-                    > piece("ToolBar06")->parentWidget()->width() - 20);
+            QVERIFY(piece("ToolBar06")->geometry().right() >
+                    piece("ToolBar06")->parentWidget()->width() - 20);
         };
         check();
 

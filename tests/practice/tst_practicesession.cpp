@@ -94,8 +94,8 @@ private slots:
     {
         PracticeSession s(Attempt::First, choice(104));
         s.Load();
-        QCOMPARE(s.PageFile(2), m_dir.filePath(QStringLiteral("temppaper10065.mht")).replace(
-                                    QStringLiteral("10065"), s.tables().PageIds[2]));
+        QCOMPARE(s.PageFile(2), m_dir.filePath(QStringLiteral("temppaper10065.mht"))
+                                    .replace(QStringLiteral("10065"), s.tables().PageIds[2]));
         QVERIFY(s.ExtractPage(2));
         QVERIFY(readBytes(s.PageFile(2)).contains("\r\n"));
         QVERIFY(!s.ExtractPage(4));

@@ -1,3 +1,4 @@
+#include "PracticeTestSupport.h"
 #include "content/AnswerCheck.h"
 #include "content/RecordFile.h"
 #include "content/ResourceExtractor.h"
@@ -7,7 +8,6 @@
 #include "practice/MarkLabel.h"
 #include "practice/PracticeWindow.h"
 #include "practice/QuestionView.h"
-#include "PracticeTestSupport.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -16,8 +16,8 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,8 +35,8 @@ class TestPracticeWindow : public QObject
         m_home.PaperNum = paper;
         m_home.TakeNum = int(attempt);
         m_home.TopicCount = paper <= 105 ? 1 : 6;
-        m_home.SubH1 = paper <= 105 ? QStringLiteral("Grammar")
-                                    : QStringLiteral("Mock Examination");
+        m_home.SubH1 =
+            paper <= 105 ? QStringLiteral("Grammar") : QStringLiteral("Mock Examination");
         auto *w = new PracticeWindow(attempt, m_home);
         w->setMarkingStepDelay(1);
         QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
@@ -46,8 +46,7 @@ class TestPracticeWindow : public QObject
         return w;
     }
 
-    template <typename T>
-    static T *child(QWidget *w, const QString &name)
+    template <typename T> static T *child(QWidget *w, const QString &name)
     {
         T *c = w->findChild<T *>(name);
         if (!c)
@@ -313,7 +312,8 @@ private slots:
         typeAnswers(w, page2);
         AnswerPopUps popUps({true});
         w->MarkPaper();
-        QCOMPARE(popUps.seen.value(0).message, QStringLiteral("Do you want to mark your practice now?"));
+        QCOMPARE(popUps.seen.value(0).message,
+                 QStringLiteral("Do you want to mark your practice now?"));
         QVERIFY(w->session().IsMarked());
         QCOMPARE(child<QLabel>(w, "PScoring")->text(), QStringLiteral("30"));
         QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());
