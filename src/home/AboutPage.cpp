@@ -1,6 +1,7 @@
 #include "home/AboutPage.h"
 
 #include "ui/PictureCache.h"
+#include "home/HomePage.h"
 #include "ui/Twips.h"
 
 #include <QDesktopServices>
@@ -41,13 +42,7 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, int
 
 AboutPage::AboutPage(const QString &programFolder, QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Body_About"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    resize(Px(6015), Px(5655));
+    PrepareHomePage(this, QStringLiteral("Body_About"), Qt::white);
 
     auto *band = new QLabel(this);
     band->setObjectName(QStringLiteral("Label42"));

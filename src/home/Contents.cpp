@@ -3,6 +3,7 @@
 #include "content/ResourceExtractor.h"
 #include "content/ResultsStore.h"
 #include "home/AboutPage.h"
+#include "home/HomePage.h"
 #include "home/HomeRules.h"
 #include "home/TopicLabel.h"
 #include "home/TrashPage.h"
@@ -34,8 +35,6 @@ constexpr int kWindowHeight = 7380;
 constexpr int kStripTop = 60;       // pixels
 constexpr int kStripLeft = 2;       // pixels
 constexpr int kStripHeight = 765;   // twips
-constexpr int kPageWidth = 6015;    // twips
-constexpr int kPageHeight = 5655;   // twips
 constexpr int kToolLeft = 120;      // twips, also the gap between toolbar buttons
 constexpr int kToolTop = 2;         // pixels
 
@@ -135,8 +134,8 @@ void Contents::Form_Load()
     m_about = new AboutPage(ProgramFolder, this);
     for (QWidget *page : {m_home, static_cast<QWidget *>(m_report),
                           static_cast<QWidget *>(m_trash), static_cast<QWidget *>(m_about)}) {
-        page->setGeometry(kStripLeft, kStripTop + Px(kStripHeight), Px(kPageWidth),
-                          Px(kPageHeight));
+        page->setGeometry(kStripLeft, kStripTop + Px(kStripHeight), Px(kHomePageWidth),
+                          Px(kHomePageHeight));
         page->hide();
     }
     // The frame stays above the pages, which reach under its side pieces.
@@ -254,7 +253,7 @@ void Contents::buildTabRow()
 {
     m_strip = new QLabel(this);
     m_strip->setObjectName(QStringLiteral("ScnTabBG"));
-    const QSize stripSize(Px(kPageWidth), Px(kStripHeight));
+    const QSize stripSize(Px(kHomePageWidth), Px(kStripHeight));
     QPixmap strip(stripSize);
     strip.fill(kCream);
     {
@@ -349,7 +348,7 @@ void Contents::buildHomePage()
     }
 
     m_subH1 = textLabel(m_home, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"),
-                        pxRect(kPaperLabelLeft, kTopicTop - 30, kPageWidth - kPaperLabelLeft - 120,
+                        pxRect(kPaperLabelLeft, kTopicTop - 30, kHomePageWidth - kPaperLabelLeft - 120,
                                270));
     QFont heading = bold;
     heading.setPointSizeF(9);

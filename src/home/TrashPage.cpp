@@ -1,6 +1,7 @@
 #include "home/TrashPage.h"
 
 #include "ui/PictureButton.h"
+#include "home/HomePage.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -19,13 +20,7 @@ constexpr int kButtonTop = 1920;
 TrashPage::TrashPage(const QString &programFolder, QWidget *parent)
     : QWidget(parent), m_folder(programFolder)
 {
-    setObjectName(QStringLiteral("Body_Trash"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    resize(Px(6015), Px(5655));
+    PrepareHomePage(this, QStringLiteral("Body_Trash"), Qt::white);
 
     m_lbl1 = label(QStringLiteral("Trashlbl1"),
                    QStringLiteral("Click on the button below if you wish to erase all your past "

@@ -1,6 +1,7 @@
 #include "reports/ReportPage.h"
 
 #include "content/ResultsStore.h"
+#include "home/HomePage.h"
 #include "home/HomeState.h"
 #include "reports/ReportBar.h"
 #include "reports/ResultsCardPrinter.h"
@@ -30,8 +31,6 @@ const QString kScaleCaption = QStringLiteral(
     "         20%         10%           0%    ");
 
 // Page size and bar height, in twips.
-constexpr int kPageWidth = 6015;
-constexpr int kPageHeight = 5655;
 constexpr int kBarHeight = 300;
 
 void setTextColour(QWidget *w, const QColor &colour)
@@ -84,7 +83,7 @@ int fittingPixelSize(const QFont &base, const QList<QPair<QString, int>> &texts,
 ReportPage::ReportPage(HomeState &home, QWidget *parent) : QWidget(parent), m_home(home)
 {
     setObjectName(QStringLiteral("Body_Report"));
-    resize(Px(kPageWidth), Px(kPageHeight));
+    resize(Px(kHomePageWidth), Px(kHomePageHeight));
     setBack(this, kNavy);
 
     for (int k = 0; k < 3; ++k) {
@@ -159,7 +158,7 @@ void ReportPage::buildSummaryPane()
                              caption->sizeHint().height());
         QLabel *value = label(pane, QString::fromLatin1(e.valueName), QStringLiteral("-"),
                               Qt::white, 16, true);
-        const int valueWidth = e.valueWidth ? Px(e.valueWidth) : Px(kPageWidth - 240) - Px(e.valueLeft);
+        const int valueWidth = e.valueWidth ? Px(e.valueWidth) : Px(kHomePageWidth - 240) - Px(e.valueLeft);
         value->setGeometry(Px(e.valueLeft), Px(e.valueTop), valueWidth, Px(e.valueHeight));
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         value->setWordWrap(e.valueWidth != 0);
