@@ -19,6 +19,16 @@ public:
     int refreshCount = 0;
 };
 
+// The named child of a window; a missing one is named in the test's output.
+template <typename T>
+T *child(QWidget *w, const QString &name)
+{
+    T *c = w->findChild<T *>(name);
+    if (!c)
+        qWarning("no child %s", qPrintable(name));
+    return c;
+}
+
 // Copies the skin pictures into "<folder>/Graphics", as start-up writes them.
 inline bool CopySkinPictures(const QString &folder)
 {

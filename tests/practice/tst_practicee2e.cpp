@@ -28,14 +28,6 @@ class TestPracticeEndToEnd : public QObject
 
     QTemporaryDir m_dir;
 
-    template <typename T> static T *child(QWidget *w, const QString &name)
-    {
-        T *c = w->findChild<T *>(name);
-        if (!c)
-            qWarning("no child %s", qPrintable(name));
-        return c;
-    }
-
     // The text the web view shows, read from its page.
     static QString pageText(QuestionView *view)
     {

@@ -46,14 +46,6 @@ class TestPracticeWindow : public QObject
         return w;
     }
 
-    template <typename T> static T *child(QWidget *w, const QString &name)
-    {
-        T *c = w->findChild<T *>(name);
-        if (!c)
-            qWarning("no child %s", qPrintable(name));
-        return c;
-    }
-
     static void tick() { QTest::qWait(150); }
 
     static QString key(int paper, int page, int box)
