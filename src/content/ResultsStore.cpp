@@ -119,6 +119,18 @@ bool matchesTemplate(const QByteArray &bytes, const QByteArray &templ, ResultsFi
     return true;
 }
 
+// Runs `visit(file, level)` for the six results files of every level that exists.
+template <typename Visit>
+void forEachResultsFile(const ProductConfig &config, Visit visit)
+{
+    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
+        if (!config.levelExists(level))
+            continue;
+        for (const ResultsFile file : kAllResultsFiles)
+            visit(file, level);
+    }
+}
+
 } // namespace
 
 QString ResultsFileName(ResultsFile file, int level, const QString &code)
@@ -147,51 +159,46 @@ ResultsPaths ResultsPaths::of(const QString &folder, int level, const QString &c
 QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config)
 {
     QStringList failed;
-    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
-        if (!config.levelExists(level))
-            continue;
-        for (const ResultsFile file : kAllResultsFiles) {
-            if (ExtractResource(ResultsTemplateResource(file, level), QStringLiteral("Custom"),
-                                ResultsFilePath(folder, file, level, config.code))
-                != ExtractOk)
-                failed.append(ResultsFileName(file, level, config.code));
-        }
-    }
+    forEachResultsFile(config, [&](ResultsFile file, int level) {
+        if (ExtractResource(ResultsTemplateResource(file, level), QStringLiteral("Custom"),
+                            ResultsFilePath(folder, file, level, config.code))
+            != ExtractOk)
+            failed.append(ResultsFileName(file, level, config.code));
+    });
     return failed;
+}
+
+QStringList ExistingResultsFiles(const QString &folder, const ProductConfig &config)
+{
+    QStringList existing;
+    forEachResultsFile(config, [&](ResultsFile file, int level) {
+        if (QFileInfo::exists(ResultsFilePath(folder, file, level, config.code)))
+            existing.append(ResultsFileName(file, level, config.code));
+    });
+    return existing;
 }
 
 bool ResultsFilesMissing(const QString &folder, const ProductConfig &config)
 {
-    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
-        if (!config.levelExists(level))
-            continue;
-        for (const ResultsFile file : kAllResultsFiles) {
-            if (!QFileInfo::exists(ResultsFilePath(folder, file, level, config.code)))
-                return true;
-        }
-    }
-    return false;
+    int expected = 0;
+    forEachResultsFile(config, [&](ResultsFile, int) { ++expected; });
+    return ExistingResultsFiles(folder, config).size() < expected;
 }
 
 QStringList DamagedResultsFiles(const QString &folder, const ProductConfig &config)
 {
     QStringList damaged;
-    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
-        if (!config.levelExists(level))
-            continue;
-        for (const ResultsFile file : kAllResultsFiles) {
-            QFile stored(ResultsFilePath(folder, file, level, config.code));
-            if (!stored.exists())
-                continue;
-            bool found = false;
-            const QByteArray templ = ResourceBytes(ResultsTemplateResource(file, level), &found);
-            if (!found)
-                continue;
-            if (!stored.open(QIODevice::ReadOnly)
-                || !matchesTemplate(stored.readAll(), templ, file))
-                damaged.append(ResultsFileName(file, level, config.code));
-        }
-    }
+    forEachResultsFile(config, [&](ResultsFile file, int level) {
+        QFile stored(ResultsFilePath(folder, file, level, config.code));
+        if (!stored.exists())
+            return;
+        bool found = false;
+        const QByteArray templ = ResourceBytes(ResultsTemplateResource(file, level), &found);
+        if (!found)
+            return;
+        if (!stored.open(QIODevice::ReadOnly) || !matchesTemplate(stored.readAll(), templ, file))
+            damaged.append(ResultsFileName(file, level, config.code));
+    });
     return damaged;
 }
 

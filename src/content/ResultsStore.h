@@ -32,6 +32,9 @@ struct ResultsPaths
 // Returns the names of the files that could not be written.
 QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config);
 
+// The names of the results files of existing levels that are present.
+QStringList ExistingResultsFiles(const QString &folder, const ProductConfig &config);
+
 // True when a results file of an existing level is missing.
 bool ResultsFilesMissing(const QString &folder, const ProductConfig &config);
 

@@ -16,7 +16,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -191,18 +190,15 @@ bool Contents::readConfiguration()
     return true;
 }
 
+QString Contents::unwrittenFilesText(const QStringList &names) const
+{
+    return QStringLiteral("These results files could not be written in %1:\n%2")
+        .arg(QDir::toNativeSeparators(ProgramFolder), names.join(QLatin1Char('\n')));
+}
+
 bool Contents::checkResultsFiles()
 {
-    QStringList existing;
-    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
-        if (!m_config.levelExists(level))
-            continue;
-        for (const ResultsFile file : kAllResultsFiles) {
-            if (QFileInfo::exists(ResultsFilePath(ProgramFolder, file, level, m_config.code)))
-                existing.append(ResultsFileName(file, level, m_config.code));
-        }
-    }
-
+    const QStringList existing = ExistingResultsFiles(ProgramFolder, m_config);
     bool recreate = ResultsFilesMissing(ProgramFolder, m_config);
     if (!recreate) {
         const QStringList damaged = DamagedResultsFiles(ProgramFolder, m_config);
@@ -241,9 +237,7 @@ bool Contents::checkResultsFiles()
     }
     const QStringList failed = CreateResultsFiles(ProgramFolder, m_config);
     if (!failed.isEmpty()) {
-        m_loadError = QStringLiteral("These results files could not be written in %1:\n%2")
-                          .arg(QDir::toNativeSeparators(ProgramFolder),
-                               failed.join(QLatin1Char('\n')));
+        m_loadError = unwrittenFilesText(failed);
         return false;
     }
     return true;
@@ -679,9 +673,7 @@ void Contents::EraseResults()
     const QStringList failed = CreateResultsFiles(ProgramFolder, m_config);
     if (!failed.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Erase results"),
-                        QStringLiteral("These results files could not be written in %1:\n%2")
-                            .arg(QDir::toNativeSeparators(ProgramFolder),
-                                 failed.join(QLatin1Char('\n'))),
+                        unwrittenFilesText(failed),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("EraseFailed"));
         box.exec();

@@ -68,6 +68,7 @@ private:
     void Form_Load();
     bool readConfiguration();
     bool checkResultsFiles();
+    QString unwrittenFilesText(const QStringList &names) const;
     void buildTabRow();
     void buildToolbar();
     void buildHomePage();
