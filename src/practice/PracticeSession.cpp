@@ -89,10 +89,8 @@ QString PracticeSession::ExpectedText(int box) const
     const QString key = m_tables.AnswerKey[box];
     if (kind == QLatin1String("G"))
         return SuggestAnswer(m_answers, m_tables.AnswerKey, m_tables.BoxKinds, box);
-    if (kind == QLatin1String("M")) {
-        const qsizetype second = key.indexOf(QLatin1Char(';'), 1);
-        return second < 0 ? key.mid(1) : key.mid(1, second - 1);
-    }
+    if (kind == QLatin1String("M"))
+        return SplitAlternatives(key).value(0);
     return key;
 }
 
