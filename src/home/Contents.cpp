@@ -156,6 +156,7 @@ void Contents::Form_Load()
     m_tabs[3]->setCaption(QStringLiteral("Help"));
     m_tabs[3]->setToolTip(QStringLiteral("Help"));
     setTitleText(m_config.title);
+    ProgramTitle = m_config.title;
     m_about->setProgramName(m_config.title);
     lblCOD = m_config.code;
 

@@ -1,12 +1,12 @@
 #include "practice/PracticeWindow.h"
 
 #include "content/ValueText.h"
-#include "home/HomeState.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
 #include "practice/QuestionView.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
+#include "ui/SharedState.h"
 #include "ui/Twips.h"
 #include "ui/frmPopUp.h"
 
@@ -86,7 +86,7 @@ QLabel *textLabel(const QString &name, const QString &text, QWidget *parent, dou
 }
 
 // The printer of the run, made here when the home window has none yet.
-QPrinter *runPrinter(HomeState &home)
+QPrinter *runPrinter(SharedState &home)
 {
     static std::unique_ptr<QPrinter> fallback;
     if (!home.Printer) {
@@ -98,7 +98,7 @@ QPrinter *runPrinter(HomeState &home)
 
 } // namespace
 
-PracticeWindow::PracticeWindow(Attempt attempt, HomeState &home, QWidget *parent)
+PracticeWindow::PracticeWindow(Attempt attempt, SharedState &home, QWidget *parent)
     : SkinnedWindow(WindowKind::Practice, home.ProgramFolder, parent), m_attempt(attempt),
       m_home(home), m_session(attempt, {home.ProgramFolder, home.LChose, home.lblCOD, home.PaperNum,
                                         home.TopicCount, home.TtPapersCon})
@@ -470,6 +470,12 @@ void PracticeWindow::reportWriteError(const QString &what, const QString &error)
                              QStringLiteral("\n\nYour answers are kept in this window."));
 }
 
+bool PracticeWindow::askPopUp(const QString &title, const QString &message, int buttons)
+{
+    m_home.PopUpResponse = AskPopUp(m_home.ProgramFolder, title, message, buttons, this);
+    return m_home.PopUpResponse;
+}
+
 void PracticeWindow::SavePaper()
 {
     if (m_session.IsMarked())
@@ -480,7 +486,7 @@ void PracticeWindow::SavePaper()
         reportWriteError(QStringLiteral("The paper could not be saved."), error);
         return;
     }
-    AskPopUp(m_home, QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, this);
+    askPopUp(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1);
 }
 
 void PracticeWindow::MarkPaper()
@@ -497,7 +503,7 @@ void PracticeWindow::MarkPaper()
                 ? QStringLiteral("You have not answered all the questions.  Do you still want "
                                  "to mark your practice?")
                 : QStringLiteral("Do you want to mark your practice now?");
-        if (!AskPopUp(m_home, QStringLiteral("Marking"), question, 2, this))
+        if (!askPopUp(QStringLiteral("Marking"), question, 2))
             return;
 
         m_marking = true;
@@ -555,7 +561,7 @@ void PracticeWindow::ShowMarkedView()
 
 void PracticeWindow::ClosePaper()
 {
-    if (AskPopUp(m_home, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+    if (askPopUp(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2))
         Unload();
 }
 

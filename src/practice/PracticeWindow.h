@@ -9,12 +9,12 @@
 #include <array>
 
 class AnswerSheet;
-class HomeState;
 class PictureButton;
 class QComboBox;
 class QLabel;
 class QTimer;
 class QuestionView;
+class SharedState;
 
 // The practice window: Test1 for a first attempt, Test2 for a second. It shows
 // one question page of the paper beside the answer sheet, moves between the
@@ -25,7 +25,7 @@ class PracticeWindow : public SkinnedWindow
     Q_OBJECT
 
 public:
-    PracticeWindow(Attempt attempt, HomeState &home, QWidget *parent = nullptr);
+    PracticeWindow(Attempt attempt, SharedState &home, QWidget *parent = nullptr);
     ~PracticeWindow() override;
 
     // Closes the window without asking: deletes the page file and refreshes the home window.
@@ -81,6 +81,9 @@ private:
     void Timer1_Timer();
     void runMarkingAnimation();
     void reportWriteError(const QString &what, const QString &error);
+    // Asks through the pop-up, centred over this window, and leaves the answer
+    // in the shared PopUpResponse.
+    bool askPopUp(const QString &title, const QString &message, int buttons);
     QLabel *statusPanel(const QString &name, const QString &picture, int leftTwips, int widthTwips);
 
     // Corner drag and edge cursors.
@@ -89,7 +92,7 @@ private:
     void cornerDragTo(const QPoint &globalPos);
 
     Attempt m_attempt;
-    HomeState &m_home;
+    SharedState &m_home;
     PracticeSession m_session;
     QDateTime m_startTime;
     bool m_sheetShown = true;

@@ -1,13 +1,13 @@
 #include "reports/ReportPage.h"
 
 #include "content/ResultsStore.h"
-#include "home/HomePage.h"
-#include "home/HomeState.h"
 #include "reports/ReportBar.h"
 #include "reports/ResultsCardPrinter.h"
 #include "reports/TrendGeometry.h"
 #include "reports/TrendScaleLabel.h"
+#include "ui/HomePageSize.h"
 #include "ui/PictureCache.h"
+#include "ui/SharedState.h"
 #include "ui/Twips.h"
 
 #include <QDir>
@@ -80,7 +80,7 @@ int fittingPixelSize(const QFont &base, const QList<QPair<QString, int>> &texts,
 
 } // namespace
 
-ReportPage::ReportPage(HomeState &home, QWidget *parent) : QWidget(parent), m_home(home)
+ReportPage::ReportPage(SharedState &home, QWidget *parent) : QWidget(parent), m_home(home)
 {
     setObjectName(QStringLiteral("Body_Report"));
     resize(Px(kHomePageWidth), Px(kHomePageHeight));
@@ -439,9 +439,8 @@ void ReportPage::SaveAsPdf()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    const QString title = m_home.homeWindow() ? m_home.homeWindow()->windowTitle() : QString();
     QString error;
-    if (!SaveResultsCardPdf(m_level, title, path, &error))
+    if (!SaveResultsCardPdf(m_level, m_home.ProgramTitle, path, &error))
         QMessageBox::warning(this, QStringLiteral("Save as PDF"),
                              QStringLiteral("The results card was not saved.\n%1").arg(error));
 }

@@ -1,6 +1,5 @@
 #include "ui/frmPopUp.h"
 
-#include "home/HomeState.h"
 #include "ui/CaptionDrag.h"
 #include "ui/Outline.h"
 #include "ui/PictureButton.h"
@@ -24,9 +23,8 @@ constexpr int kShortMessage = 33;
 
 } // namespace
 
-frmPopUp::frmPopUp(const QString &programFolder, bool &response, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_folder(programFolder),
-      m_response(response)
+frmPopUp::frmPopUp(const QString &programFolder, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_folder(programFolder)
 {
     setObjectName(QStringLiteral("frmPopUp"));
     setModal(true);
@@ -162,12 +160,11 @@ void frmPopUp::showEvent(QShowEvent *event)
     m_but1->setFocus(Qt::OtherFocusReason);
 }
 
-bool AskPopUp(HomeState &home, const QString &title, const QString &message, int buttons,
-              QWidget *owner)
+bool AskPopUp(const QString &programFolder, const QString &title, const QString &message,
+              int buttons, QWidget *owner)
 {
-    QWidget *over = owner ? owner : home.homeWindow();
-    frmPopUp box(home.ProgramFolder, home.PopUpResponse, over);
-    box.CallPop(title, message, buttons, over);
+    frmPopUp box(programFolder, owner);
+    box.CallPop(title, message, buttons, owner);
     box.exec();
-    return home.PopUpResponse;
+    return box.response();
 }

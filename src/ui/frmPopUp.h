@@ -3,20 +3,19 @@
 #include <QDialog>
 #include <QPoint>
 
-class HomeState;
 class PictureButton;
 class QLabel;
 class SkinFrame;
 
 // The skinned message box: a title, the information mark, a message and one
 // ("OK") or two ("Yes", "No") picture buttons, which are its only ways out.
-// The answer goes to the bool given at construction: true for the first button.
+// Its answer is true for the first button.
 class frmPopUp : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmPopUp(const QString &programFolder, bool &response, QWidget *parent = nullptr);
+    explicit frmPopUp(const QString &programFolder, QWidget *parent = nullptr);
 
     // Fills and places the box: buttons 1 gives "OK", 2 gives "Yes" and "No";
     // the box is centred over owner. It is not shown here.
@@ -24,6 +23,8 @@ public:
 
     void But1_Click();
     void But2_Click();
+    // The answer given: true after the first button ("OK", "Yes").
+    bool response() const { return m_response; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -35,7 +36,7 @@ private:
     void answer(bool yes);
 
     QString m_folder;
-    bool &m_response;
+    bool m_response = false;
     bool m_answered = false;
     SkinFrame *m_frame;
     QLabel *m_title;
@@ -45,7 +46,7 @@ private:
     PictureButton *m_but2;
 };
 
-// Creates a pop-up, fills it with CallPop over owner (the home window when owner
-// is null), shows it modally and returns the answer, also left in home.PopUpResponse.
-bool AskPopUp(HomeState &home, const QString &title, const QString &message, int buttons,
-              QWidget *owner);
+// Creates a pop-up, fills it with CallPop over owner, shows it modally and
+// returns its answer.
+bool AskPopUp(const QString &programFolder, const QString &title, const QString &message,
+              int buttons, QWidget *owner);

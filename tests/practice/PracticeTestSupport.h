@@ -1,6 +1,6 @@
 #pragma once
 
-#include "home/HomeState.h"
+#include "ui/SharedState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,11 +11,10 @@
 #include <QWidget>
 
 // A home window stand-in for driving practice windows directly.
-class FakeHome : public HomeState
+class FakeHome : public SharedState
 {
 public:
     void RefreshContents() override { ++refreshCount; }
-    QWidget *homeWindow() override { return nullptr; }
     int refreshCount = 0;
 };
 

@@ -1,10 +1,10 @@
 #include "ReportTestLevels.h"
 #include "content/ResourceExtractor.h"
 #include "content/ResultsStore.h"
-#include "home/HomeState.h"
 #include "reports/ReportBar.h"
 #include "reports/ReportPage.h"
 #include "reports/TrendGeometry.h"
+#include "ui/SharedState.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -25,12 +25,10 @@
 
 namespace {
 
-class FakeHome : public HomeState
+class FakeHome : public SharedState
 {
 public:
     void RefreshContents() override {}
-    QWidget *homeWindow() override { return &window; }
-    QWidget window;
 };
 
 const QStringList kTopics{"Grammar",    "Punctuation", "Spelling",          "Vocabulary",
@@ -103,7 +101,7 @@ void TestReportPage::initTestCase()
     m_home.ProgramFolder = m_dir.path();
     m_home.LChose = 2;
     m_home.lblCOD = QStringLiteral("TS");
-    m_home.window.setWindowTitle(QStringLiteral("Quorvane English"));
+    m_home.ProgramTitle = QStringLiteral("Quorvane English");
     // The bars draw a look of their own when their picture is missing, so the
     // tests do not depend on the skin pictures being packed.
     ExtractGraphics(m_dir.path());

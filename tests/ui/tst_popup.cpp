@@ -1,5 +1,4 @@
 #include "content/ResourceExtractor.h"
-#include "home/HomeState.h"
 #include "ui/PictureButton.h"
 #include "ui/frmPopUp.h"
 
@@ -10,13 +9,6 @@
 #include <QTimer>
 
 namespace {
-
-class Home : public HomeState
-{
-public:
-    void RefreshContents() override {}
-    QWidget *homeWindow() override { return nullptr; }
-};
 
 frmPopUp *visiblePopUp()
 {
@@ -70,8 +62,7 @@ void TestPopUp::buttonLayouts()
     QFETCH(int, buttons);
     QFETCH(QString, first);
     QFETCH(QString, second);
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     box.CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"),
                 buttons, nullptr);
     box.show();
@@ -108,8 +99,7 @@ void TestPopUp::shortMessagesSitLower()
 {
     QFETCH(int, length);
     QFETCH(int, offset);
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     box.CallPop(QStringLiteral("Quorvane"), QString(length, QLatin1Char('x')), 1, nullptr);
     auto *message = box.findChild<QLabel *>(QStringLiteral("lblMessage"));
     auto *info = box.findChild<QLabel *>(QStringLiteral("ImgInfo"));
@@ -121,16 +111,14 @@ void TestPopUp::centredOverOwner()
 {
     QWidget owner;
     owner.setGeometry(300, 200, 600, 500);
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     box.CallPop(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &owner);
     QCOMPARE(box.pos(), QPoint(300 + (600 - box.width()) / 2, 200 + (500 - box.height()) / 2));
 }
 
 void TestPopUp::outlineCutsAllCorners()
 {
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     const QRegion mask = box.mask();
     const int w = box.width();
     const int h = box.height();
@@ -155,9 +143,6 @@ void TestPopUp::answers()
     QFETCH(QString, button);
     QFETCH(bool, pressEscapeFirst);
     QFETCH(bool, answer);
-    Home home;
-    home.ProgramFolder = m_dir.path();
-    home.PopUpResponse = !answer;
     QWidget owner;
     owner.resize(500, 400);
     owner.show();
@@ -173,10 +158,9 @@ void TestPopUp::answers()
         }
         QTest::mouseClick(box->findChild<QWidget *>(button), Qt::LeftButton, {}, QPoint(5, 5));
     });
-    const bool got = AskPopUp(home, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"),
-                              2, &owner);
+    const bool got = AskPopUp(m_dir.path(), QStringLiteral("Close Practice"),
+                              QStringLiteral("Confirm?"), 2, &owner);
     QCOMPARE(got, answer);
-    QCOMPARE(home.PopUpResponse, answer);
     QCOMPARE(stillOpenAfterEscape, pressEscapeFirst);
     QVERIFY(!visiblePopUp());
 }
@@ -196,9 +180,6 @@ void TestPopUp::keyboardAnswers()
     QFETCH(int, tabs);
     QFETCH(int, key);
     QFETCH(bool, answer);
-    Home home;
-    home.ProgramFolder = m_dir.path();
-    home.PopUpResponse = !answer;
     QString focused;
     QTimer::singleShot(0, [&] {
         frmPopUp *box = visiblePopUp();
@@ -208,8 +189,9 @@ void TestPopUp::keyboardAnswers()
         focused = box->focusWidget()->objectName();
         QTest::keyClick(box->focusWidget(), Qt::Key(key));
     });
-    QCOMPARE(AskPopUp(home, QStringLiteral("Marking"), QStringLiteral("Mark now?"), 2, nullptr),
-             answer);
+    QCOMPARE(
+        AskPopUp(m_dir.path(), QStringLiteral("Marking"), QStringLiteral("Mark now?"), 2, nullptr),
+        answer);
     QCOMPARE(focused, answer ? QStringLiteral("But1") : QStringLiteral("But2"));
 }
 
