@@ -2,8 +2,10 @@
 
 #include "practice/AnswerValidator.h"
 #include "practice/MarkLabel.h"
+#include "ui/FocusMark.h"
 #include "ui/Twips.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +45,7 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     FA->setToolTip(QStringLiteral("Enter your answer"));
     FA->setValidator(new AnswerValidator(FA));
     FA->setAccessibleName(QStringLiteral("Answer (%1)").arg(QChar(u'a' + k - 1)));
+    FA->installEventFilter(this);
     connect(FA, &QLineEdit::inputRejected, FA, [this] {
         QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), AnswerValidator::RefusalHint(),
                            FA);
@@ -123,7 +126,7 @@ void AnswerFrame::PlaceFirstMark(int leftTwips)
 }
 
 // The outline sits 30 twips above and left of the answer and 15 beyond its
-// right and bottom edges.
+// right and bottom edges; the box with the focus has the focus mark around it.
 void AnswerFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -132,4 +135,13 @@ void AnswerFrame::paintEvent(QPaintEvent *)
         QPoint(Px(m_fa.left() - 30), Px(m_fa.top() - 30)),
         QPoint(Px(m_fa.left() + m_fa.width() + 15), Px(m_fa.top() + m_fa.height() + 15)));
     painter.drawRect(outline);
+    if (FA->hasFocus())
+        DrawFocusMark(painter, outline.adjusted(-1, -1, 2, 2));
+}
+
+bool AnswerFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == FA && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QWidget::eventFilter(watched, event);
 }

@@ -8,7 +8,6 @@
 #include "ui/PictureCache.h"
 #include "ui/SharedState.h"
 #include "ui/Twips.h"
-#include "ui/frmPopUp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -144,6 +143,7 @@ void PracticeWindow::Form_Load()
     FillRemainingList();
     if (m_session.IsMarked())
         MarkPaper();
+    m_sheet->FocusFirstEmptyBox();
 
     m_sheetShown = true;
     m_startTime = QDateTime::currentDateTime();
@@ -191,6 +191,7 @@ void PracticeWindow::LoadSkin()
     m_handle->installEventFilter(this);
 
     m_sheet = new AnswerSheet(m_attempt, folder, this);
+    connect(m_sheet, &AnswerSheet::enterAfterLastBox, this, &PracticeWindow::NextQuestion);
 
     m_sizer = new QLabel(this);
     m_sizer->setObjectName(QStringLiteral("Sizer"));
@@ -399,6 +400,8 @@ void PracticeWindow::Form_Resize()
                                  Px(r.toolButtons[size_t(i)].top()));
     m_paperSum->move(Px(r.paperSum.left()), Px(r.paperSum.top()));
     m_sheet->setGeometry(pxRect(r.ansBox));
+    // A sheet slid out of the window is hidden, so the keyboard cannot reach it.
+    m_sheet->setVisible(m_sheetShown);
     m_hideStrip->setGeometry(pxRect(r.hideStrip));
     m_handle->move((m_hideStrip->width() - m_handle->width()) / 2,
                    (m_hideStrip->height() - m_handle->height()) / 2);
@@ -427,7 +430,7 @@ void PracticeWindow::FillRemainingList()
     m_remQns->setCurrentIndex(-1);
 }
 
-void PracticeWindow::ChangePage(int page, bool focusFirstBox)
+void PracticeWindow::ChangePage(int page)
 {
     if (page < 1 || page > m_session.PageCount())
         return;
@@ -442,25 +445,24 @@ void PracticeWindow::ChangePage(int page, bool focusFirstBox)
         QFile::remove(leaving);
     ShowQuestionPage();
     FillRemainingList();
-    if (focusFirstBox)
-        m_sheet->Frame(1)->FA->setFocus();
+    m_sheet->FocusFirstEmptyBox();
 }
 
 void PracticeWindow::NextQuestion()
 {
     if (m_session.QSCount() < m_session.PageCount())
-        ChangePage(m_session.QSCount() + 1, true);
+        ChangePage(m_session.QSCount() + 1);
 }
 
 void PracticeWindow::PreviousQuestion()
 {
     if (m_session.QSCount() > 1)
-        ChangePage(m_session.QSCount() - 1, true);
+        ChangePage(m_session.QSCount() - 1);
 }
 
 void PracticeWindow::RemQns_Click(int page)
 {
-    ChangePage(page, false);
+    ChangePage(page);
 }
 
 void PracticeWindow::reportWriteError(const QString &what, const QString &error)
@@ -470,9 +472,10 @@ void PracticeWindow::reportWriteError(const QString &what, const QString &error)
                              QStringLiteral("\n\nYour answers are kept in this window."));
 }
 
-bool PracticeWindow::askPopUp(const QString &title, const QString &message, int buttons)
+bool PracticeWindow::askPopUp(const QString &title, const QString &message, int buttons,
+                              PopUpFocus focus)
 {
-    m_home.PopUpResponse = AskPopUp(m_home.ProgramFolder, title, message, buttons, this);
+    m_home.PopUpResponse = AskPopUp(m_home.ProgramFolder, title, message, buttons, this, focus);
     return m_home.PopUpResponse;
 }
 
@@ -503,7 +506,7 @@ void PracticeWindow::MarkPaper()
                 ? QStringLiteral("You have not answered all the questions.  Do you still want "
                                  "to mark your practice?")
                 : QStringLiteral("Do you want to mark your practice now?");
-        if (!askPopUp(QStringLiteral("Marking"), question, 2))
+        if (!askPopUp(QStringLiteral("Marking"), question, 2, PopUpFocus::Second))
             return;
 
         m_marking = true;
@@ -598,6 +601,19 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         return;
     }
     SkinnedWindow::closeEvent(event);
+}
+
+// The window comes to the front with the keyboard in its answer sheet, so the
+// first key typed after opening a paper reaches the first empty box.
+void PracticeWindow::showEvent(QShowEvent *event)
+{
+    SkinnedWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    raise();
+    activateWindow();
+    m_sheet->FocusFirstEmptyBox();
 }
 
 void PracticeWindow::Timer1_Timer()

@@ -4,6 +4,7 @@
 #include "practice/PracticeSession.h"
 #include "ui/PracticeLayout.h"
 #include "ui/SkinnedWindow.h"
+#include "ui/frmPopUp.h"
 
 #include <QDateTime>
 #include <array>
@@ -62,6 +63,7 @@ protected:
     void activeChanged(bool active) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -74,7 +76,7 @@ private:
     void buildStatusBand();
     void buildScorePanel();
     void Form_Resize();
-    void ChangePage(int page, bool focusFirstBox);
+    void ChangePage(int page);
     void ShowQuestionPage();
     void FillRemainingList();
     void ShowMarkedView();
@@ -83,7 +85,8 @@ private:
     void reportWriteError(const QString &what, const QString &error);
     // Asks through the pop-up, centred over this window, and leaves the answer
     // in the shared PopUpResponse.
-    bool askPopUp(const QString &title, const QString &message, int buttons);
+    bool askPopUp(const QString &title, const QString &message, int buttons,
+                  PopUpFocus focus = PopUpFocus::First);
     QLabel *statusPanel(const QString &name, const QString &picture, int leftTwips, int widthTwips);
 
     // Corner drag and edge cursors.
@@ -102,6 +105,7 @@ private:
     bool m_dragging = false;
     int m_stepDelay = 200;
     bool m_printDialog = true;
+    bool m_shownOnce = false;
     PracticeRects m_rects;
     PracticePieces m_pieces;
 

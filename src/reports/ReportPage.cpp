@@ -5,6 +5,7 @@
 #include "reports/ResultsCardPrinter.h"
 #include "reports/TrendGeometry.h"
 #include "reports/TrendScaleLabel.h"
+#include "ui/FocusMark.h"
 #include "ui/HomePageSize.h"
 #include "ui/PictureCache.h"
 #include "ui/SharedState.h"
@@ -175,10 +176,12 @@ void ReportPage::buildSummaryPane()
     m_saveLink->setToolTip(QStringLiteral("Save the results card as a PDF file"));
     m_saveLink->setFlat(true);
     m_saveLink->setCursor(Qt::PointingHandCursor);
-    m_saveLink->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; text-decoration: underline; border: none; padding: 2px 4px; "
-        "background: transparent; }"
-        "QPushButton:hover, QPushButton:focus { color: rgb(255, 192, 255); }"));
+    m_saveLink->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; text-decoration: underline; padding: 2px 4px; "
+                       "border: 2px solid transparent; background: transparent; }"
+                       "QPushButton:hover { color: rgb(255, 192, 255); }"
+                       "QPushButton:focus { color: rgb(255, 192, 255); border-color: %1; }")
+            .arg(FocusMarkColour().name()));
     QFont linkFont = m_saveLink->font();
     linkFont.setPixelSize(12);
     m_saveLink->setFont(linkFont);
@@ -410,6 +413,9 @@ void ReportPage::ShowReportPane()
     pane->setGeometry(0, paneTop, width(), paneHeight);
     if (pane == m_panes[0])
         placeSaveLink();
+    // Covered panes are hidden too, so the keyboard never lands on them.
+    for (QWidget *other : m_panes)
+        other->setVisible(other == pane);
     pane->raise();
     for (ReportBar *bar : m_bars)
         bar->raise();

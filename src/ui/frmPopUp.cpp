@@ -138,9 +138,10 @@ void frmPopUp::answer(bool yes)
 
 void frmPopUp::keyPressEvent(QKeyEvent *event)
 {
-    // Only the buttons answer: Escape does not dismiss the box.
+    // Escape takes the safe way out: No to a question, OK to a notice.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        answer(m_but2->isHidden());
         return;
     }
     QDialog::keyPressEvent(event);
@@ -157,13 +158,18 @@ void frmPopUp::closeEvent(QCloseEvent *event)
 void frmPopUp::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    m_but1->setFocus(Qt::OtherFocusReason);
+    // The keyboard answers the box at once, whatever window was active before.
+    activateWindow();
+    PictureButton *start =
+        m_startFocus == PopUpFocus::Second && !m_but2->isHidden() ? m_but2 : m_but1;
+    start->setFocus(Qt::OtherFocusReason);
 }
 
 bool AskPopUp(const QString &programFolder, const QString &title, const QString &message,
-              int buttons, QWidget *owner)
+              int buttons, QWidget *owner, PopUpFocus focus)
 {
     frmPopUp box(programFolder, owner);
+    box.setStartFocus(focus);
     box.CallPop(title, message, buttons, owner);
     box.exec();
     return box.response();

@@ -7,9 +7,17 @@ class PictureButton;
 class QLabel;
 class SkinFrame;
 
+// Which button has the focus when a pop-up opens.
+enum class PopUpFocus
+{
+    First, // "OK" or "Yes"
+    Second // "No": a stray Enter or Space then answers No
+};
+
 // The skinned message box: a title, the information mark, a message and one
-// ("OK") or two ("Yes", "No") picture buttons, which are its only ways out.
-// Its answer is true for the first button.
+// ("OK") or two ("Yes", "No") picture buttons. It is answered by a button, or
+// by Escape, which answers a notice with OK and a question with No. Its answer
+// is true for the first button.
 class frmPopUp : public QDialog
 {
     Q_OBJECT
@@ -25,6 +33,7 @@ public:
     void But2_Click();
     // The answer given: true after the first button ("OK", "Yes").
     bool response() const { return m_response; }
+    void setStartFocus(PopUpFocus focus) { m_startFocus = focus; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -38,6 +47,7 @@ private:
     QString m_folder;
     bool m_response = false;
     bool m_answered = false;
+    PopUpFocus m_startFocus = PopUpFocus::First;
     SkinFrame *m_frame;
     QLabel *m_title;
     QLabel *m_info;
@@ -46,7 +56,7 @@ private:
     PictureButton *m_but2;
 };
 
-// Creates a pop-up, fills it with CallPop over owner, shows it modally and
-// returns its answer.
+// Creates a pop-up, fills it with CallPop over owner, shows it modally with
+// the focus on the given button and returns its answer.
 bool AskPopUp(const QString &programFolder, const QString &title, const QString &message,
-              int buttons, QWidget *owner);
+              int buttons, QWidget *owner, PopUpFocus focus = PopUpFocus::First);

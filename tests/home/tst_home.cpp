@@ -4,6 +4,7 @@
 #include "content/ResultsStore.h"
 #include "home/AboutPage.h"
 #include "home/Contents.h"
+#include "ui/FocusMark.h"
 #include "ui/PictureButton.h"
 
 #include <QDir>
@@ -77,6 +78,8 @@ private slots:
     void cancelledPrinterSetupChangesNothing();
     void printWithoutPrinterSaysSo();
     void keyboard();
+    void tabStopsOnlyOnWhatIsSeen_data();
+    void tabStopsOnlyOnWhatIsSeen();
 };
 
 void TestHome::startUp()
@@ -478,6 +481,46 @@ void TestHome::keyboard()
     QCOMPARE(home.TopicCount, 6);
     for (const char *name : {"Tab02", "ToolBar01", "ToolBar04", "P1a", "imgProgClose"})
         QVERIFY2(!child<QWidget>(home, QLatin1String(name))->accessibleName().isEmpty(), name);
+}
+
+void TestHome::tabStopsOnlyOnWhatIsSeen_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::newRow("home page") << QStringList{};
+    QTest::newRow("report, overall results") << QStringList{"ToolBar02"};
+    QTest::newRow("report, topical results") << QStringList{"ToolBar02", "RCBar2"};
+    QTest::newRow("report, trend") << QStringList{"ToolBar02", "RCBar3"};
+    QTest::newRow("about page") << QStringList{"Tab04"};
+    QTest::newRow("erase page") << QStringList{"Tab04", "ToolBar02"};
+}
+
+void TestHome::tabStopsOnlyOnWhatIsSeen()
+{
+    QFETCH(QStringList, clicks);
+    QTemporaryDir dir;
+    Contents home(dir.path());
+    home.show();
+    QVERIFY(QTest::qWaitForWindowActive(&home));
+    for (const QString &name : clicks)
+        QTest::mouseClick(child<QWidget>(home, name), Qt::LeftButton, {}, QPoint(5, 5));
+    child<QWidget>(home, QStringLiteral("Tab02"))->setFocus();
+    for (int i = 0; i < 40; ++i) {
+        QWidget *f = QApplication::focusWidget();
+        QVERIFY(f);
+        // Shown, inside the window and on top at its middle.
+        const QPoint middle = f->mapTo(&home, f->rect().center());
+        QWidget *top = home.childAt(middle);
+        QVERIFY2(f->isVisible() && home.rect().contains(middle) &&
+                     (top == f || f->isAncestorOf(top)),
+                 qPrintable(f->objectName()));
+        // Every stop shows the focus mark.
+        if (auto *button = qobject_cast<PictureButton *>(f)) {
+            const QImage look = button->grab().toImage();
+            QVERIFY2(look.pixelColor(1, look.height() / 2) == FocusMarkColour(),
+                     qPrintable(f->objectName()));
+        }
+        QTest::keyClick(f, Qt::Key_Tab);
+    }
 }
 
 QTEST_MAIN(TestHome)

@@ -1,4 +1,5 @@
 #include "content/ResourceExtractor.h"
+#include "ui/FocusMark.h"
 #include "ui/PictureButton.h"
 #include "ui/frmPopUp.h"
 
@@ -129,70 +130,92 @@ void TestPopUp::outlineCutsAllCorners()
 
 void TestPopUp::answers_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("pressEscapeFirst");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("answer");
-    QTest::newRow("Yes") << "But1" << false << true;
-    QTest::newRow("No") << "But2" << false << false;
-    QTest::newRow("Escape ignored, then Yes") << "But1" << true << true;
-    QTest::newRow("Escape ignored, then No") << "But2" << true << false;
+    QTest::newRow("Yes") << 2 << "But1" << true;
+    QTest::newRow("No") << 2 << "But2" << false;
+    QTest::newRow("OK") << 1 << "But1" << true;
+    QTest::newRow("Escape on a question is No") << 2 << "Escape" << false;
+    QTest::newRow("Escape on a notice is OK") << 1 << "Escape" << true;
+    QTest::newRow("a close request is ignored, then Yes") << 2 << "close, But1" << true;
 }
 
 void TestPopUp::answers()
 {
-    QFETCH(QString, button);
-    QFETCH(bool, pressEscapeFirst);
+    QFETCH(int, buttons);
+    QFETCH(QString, action);
     QFETCH(bool, answer);
     QWidget owner;
     owner.resize(500, 400);
     owner.show();
 
-    bool stillOpenAfterEscape = false;
+    bool stillOpenAfterClose = false;
     QTimer::singleShot(0, [&] {
         frmPopUp *box = visiblePopUp();
         QVERIFY(box);
-        if (pressEscapeFirst) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            box->close();
-            stillOpenAfterEscape = box->isVisible();
+        if (action == QLatin1String("Escape")) {
+            QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+            return;
         }
-        QTest::mouseClick(box->findChild<QWidget *>(button), Qt::LeftButton, {}, QPoint(5, 5));
+        if (action.startsWith(QLatin1String("close"))) {
+            box->close();
+            stillOpenAfterClose = box->isVisible();
+        }
+        QTest::mouseClick(box->findChild<QWidget *>(action.section(QLatin1Char(' '), -1)),
+                          Qt::LeftButton, {}, QPoint(5, 5));
     });
     const bool got = AskPopUp(m_dir.path(), QStringLiteral("Close Practice"),
-                              QStringLiteral("Confirm?"), 2, &owner);
+                              QStringLiteral("Confirm?"), buttons, &owner);
     QCOMPARE(got, answer);
-    QCOMPARE(stillOpenAfterEscape, pressEscapeFirst);
+    QCOMPARE(stillOpenAfterClose, action.startsWith(QLatin1String("close")));
     QVERIFY(!visiblePopUp());
 }
 
 void TestPopUp::keyboardAnswers_data()
 {
+    QTest::addColumn<int>("start");
     QTest::addColumn<int>("tabs");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("answer");
-    QTest::newRow("Enter on Yes") << 0 << int(Qt::Key_Return) << true;
-    QTest::newRow("Tab, Space on No") << 1 << int(Qt::Key_Space) << false;
-    QTest::newRow("Tab, Tab, Enter on Yes") << 2 << int(Qt::Key_Return) << true;
+    const int first = int(PopUpFocus::First);
+    const int second = int(PopUpFocus::Second);
+    QTest::newRow("Enter on Yes") << first << 0 << int(Qt::Key_Return) << true;
+    QTest::newRow("Tab, Space on No") << first << 1 << int(Qt::Key_Space) << false;
+    QTest::newRow("Tab, Tab, Enter on Yes") << first << 2 << int(Qt::Key_Return) << true;
+    QTest::newRow("starting on No: Enter") << second << 0 << int(Qt::Key_Return) << false;
+    QTest::newRow("starting on No: Space") << second << 0 << int(Qt::Key_Space) << false;
+    QTest::newRow("starting on No: Tab, Enter on Yes")
+        << second << 1 << int(Qt::Key_Return) << true;
 }
 
 void TestPopUp::keyboardAnswers()
 {
+    QFETCH(int, start);
     QFETCH(int, tabs);
     QFETCH(int, key);
     QFETCH(bool, answer);
     QString focused;
+    bool markShown = false;
     QTimer::singleShot(0, [&] {
         frmPopUp *box = visiblePopUp();
         QVERIFY(box);
+        QVERIFY(QTest::qWaitForWindowActive(box));
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(box->focusWidget(), Qt::Key_Tab);
-        focused = box->focusWidget()->objectName();
+        auto *button = qobject_cast<PictureButton *>(box->focusWidget());
+        QVERIFY(button);
+        focused = button->objectName();
+        // The focused button shows the focus ring on its edge.
+        const QImage look = button->grab().toImage();
+        markShown = look.pixelColor(1, look.height() / 2) == FocusMarkColour();
         QTest::keyClick(box->focusWidget(), Qt::Key(key));
     });
-    QCOMPARE(
-        AskPopUp(m_dir.path(), QStringLiteral("Marking"), QStringLiteral("Mark now?"), 2, nullptr),
-        answer);
+    QCOMPARE(AskPopUp(m_dir.path(), QStringLiteral("Marking"), QStringLiteral("Mark now?"), 2,
+                      nullptr, PopUpFocus(start)),
+             answer);
     QCOMPARE(focused, answer ? QStringLiteral("But1") : QStringLiteral("But2"));
+    QVERIFY(markShown);
 }
 
 QTEST_MAIN(TestPopUp)
