@@ -43,12 +43,15 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     FA->setFont(arial(9, true));
     FA->setFrame(false);
     FA->setToolTip(QStringLiteral("Enter your answer"));
-    FA->setValidator(new AnswerValidator(FA));
+    m_rule = new AnswerValidator(FA);
+    FA->setValidator(m_rule);
     FA->setAccessibleName(QStringLiteral("Answer (%1)").arg(QChar(u'a' + k - 1)));
     FA->installEventFilter(this);
+    // Only what the pupil typed or pasted brings a hint: that goes to the box
+    // with the focus.
     connect(FA, &QLineEdit::inputRejected, FA, [this] {
-        QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), AnswerValidator::RefusalHint(),
-                           FA);
+        if (FA->hasFocus())
+            QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), m_rule->lastHint(), FA);
     });
 
     M = new QLineEdit(this);
@@ -113,6 +116,11 @@ void AnswerFrame::SetLongLayout(bool isLong)
     if (SR)
         SR->move(Px(m_fr.left()), Px(m_fr.top()));
     update();
+}
+
+void AnswerFrame::SetKind(const QString &kind)
+{
+    m_rule->setKind(kind);
 }
 
 int AnswerFrame::MarkLeftTwips() const

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QWidget>
 
+class AnswerValidator;
 class QLabel;
 class QLineEdit;
 class MarkLabel;
@@ -33,6 +34,9 @@ public:
     // Left of a carried box's first-attempt mark in the second attempt.
     int CarriedMarkLeftTwips() const { return m_fa.left() + m_fa.width() + 105; }
     void PlaceFirstMark(int leftTwips);
+    // The answer kind of the box shown, which sets what the answer takes
+    // (a choice box one option number).
+    void SetKind(const QString &kind);
 
     QLabel *QL = nullptr;
     QLineEdit *FA = nullptr;
@@ -48,6 +52,7 @@ private:
     void place(QWidget *w, const QRect &twips);
     void fitLetter();
 
+    AnswerValidator *m_rule = nullptr;
     bool m_long = false;
     QRect m_fa, m_fr, m_m;
 };

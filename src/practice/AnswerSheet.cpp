@@ -78,7 +78,7 @@ void AnswerSheet::SetupAnswerBoxes(const PracticeSession &s, bool markedView)
     for (int k = 1; k <= n; ++k) {
         AnswerFrame *f = m_frames[k - 1];
         const int i = d + k;
-        f->FA->setMaxLength(t.BoxKinds[i] == QLatin1String("Q") ? 1 : 32767);
+        f->SetKind(t.BoxKinds[i]);
         f->FA->setText(s.Answers()[i]);
         f->FA->setCursorPosition(0);
 

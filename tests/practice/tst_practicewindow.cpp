@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 class TestPracticeWindow : public QObject
@@ -95,7 +96,13 @@ private slots:
         QVERIFY(sheet->Frame(1)->isVisible());
         QVERIFY(!sheet->Frame(2)->isVisible());
         QVERIFY(!sheet->Frame(1)->QL->isVisible());
-        QCOMPARE(sheet->Frame(1)->FA->maxLength(), 1);
+        // A choice box takes one option number, and says why it refuses more.
+        QLineEdit *choice = sheet->Frame(1)->FA;
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(QApplication::focusWidget(), choice);
+        QTest::keyClicks(choice, QStringLiteral("a23"));
+        QCOMPARE(choice->text(), QStringLiteral("2"));
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("This box holds one character."));
         QVERIFY(QFile::exists(w->session().PageFile(1)));
         tick();
         QVERIFY(!child<QWidget>(w, "ToolBar05")->isEnabled());
