@@ -48,6 +48,7 @@ public:
     void RaiseTab(int n);
     void CloseProgram();
     void PrintSetup();
+    void PrintCard();
     void EraseResults();
 
     // The home window's own state.

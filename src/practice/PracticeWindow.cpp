@@ -170,6 +170,7 @@ void PracticeWindow::LoadSkin()
 
     m_view = new QuestionView(this);
     connect(m_view, &QuestionView::pageLoaded, this, &PracticeWindow::questionPageLoaded);
+    connect(m_view, &QuestionView::questionPrinted, this, &PracticeWindow::questionPrinted);
 
     m_titleBand = new QWidget(this);
     m_titleBand->setObjectName(QStringLiteral("QnTitleBG"));
@@ -571,6 +572,21 @@ void PracticeWindow::ClosePaper()
 void PracticeWindow::PrintQuestion()
 {
     m_view->PrintQuestion(runPrinter(m_home), m_printDialog);
+}
+
+// A question printed to a PDF file ends with where it went, or why it did not.
+void PracticeWindow::questionPrinted(bool ok)
+{
+    const QString file = m_view->printedFile();
+    if (file.isEmpty())
+        return;
+    const QString title = QStringLiteral("Print question");
+    if (ok)
+        TellFileSaved(m_home.ProgramFolder, title, QStringLiteral("The question"), file, this);
+    else
+        QMessageBox::warning(
+            this, title,
+            QStringLiteral("The question was not saved.\n%1").arg(m_view->printError()));
 }
 
 void PracticeWindow::closeRequested()

@@ -83,6 +83,7 @@ private:
     void Timer1_Timer();
     void runMarkingAnimation();
     void reportWriteError(const QString &what, const QString &error);
+    void questionPrinted(bool ok);
     // Asks through the pop-up, centred over this window, and leaves the answer
     // in the shared PopUpResponse.
     bool askPopUp(const QString &title, const QString &message, int buttons,

@@ -10,6 +10,7 @@
 #include "ui/PictureCache.h"
 #include "ui/SharedState.h"
 #include "ui/Twips.h"
+#include "ui/frmPopUp.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -446,7 +447,11 @@ void ReportPage::SaveAsPdf()
         return;
     const QString path = dialog.selectedFiles().constFirst();
     QString error;
-    if (!SaveResultsCardPdf(m_level, m_home.ProgramTitle, path, &error))
+    if (!SaveResultsCardPdf(m_level, m_home.ProgramTitle, path, &error)) {
         QMessageBox::warning(this, QStringLiteral("Save as PDF"),
                              QStringLiteral("The results card was not saved.\n%1").arg(error));
+        return;
+    }
+    TellFileSaved(m_home.ProgramFolder, QStringLiteral("Save as PDF"),
+                  QStringLiteral("The results card"), path, window());
 }

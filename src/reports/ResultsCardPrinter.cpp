@@ -17,12 +17,40 @@ void setError(QString *error, const QString &message)
         *error = message;
 }
 
-bool printsToFile(const QPrinter &printer)
+// Draws the card into a PDF file beside the target, with the given page
+// layout, and puts it in place whole.
+bool writeCardPdf(const ResultsCard &card, const QString &title, const QString &path,
+                  const QPageLayout *layout, QString *error)
 {
-    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        setError(error, QStringLiteral("No room for a temporary file: %1").arg(work.errorString()));
+        return false;
+    }
+    const QString draft = work.filePath(QStringLiteral("card.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(draft);
+    printer.setDocName(title);
+    if (layout)
+        printer.setPageLayout(*layout);
+    if (!RenderResultsCard(card, printer, error))
+        return false;
+    QFile file(draft);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error,
+                 QStringLiteral("The PDF file could not be made: %1").arg(file.errorString()));
+        return false;
+    }
+    return WriteFileAtomically(path, file.readAll(), error);
 }
 
 } // namespace
+
+QString PrintTargetFile(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+}
 
 bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *error)
 {
@@ -69,34 +97,23 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
 bool PrintResultsCard(const LevelData &level, const QString &title, QPrinter &printer,
                       QString *error)
 {
-    if (QPrinterInfo::availablePrinters().isEmpty() && !printsToFile(printer)) {
+    const QString file = PrintTargetFile(printer);
+    if (QPrinterInfo::availablePrinters().isEmpty() && file.isEmpty()) {
         setError(error, QStringLiteral("No printer is installed, so the results card cannot be "
                                        "printed. Install a printer, or use \"Save as PDF...\" "
                                        "on the report page."));
         return false;
     }
-    return RenderResultsCard(ResultsCard::build(level, title), printer, error);
+    const ResultsCard card = ResultsCard::build(level, title);
+    if (!file.isEmpty()) {
+        const QPageLayout layout = printer.pageLayout();
+        return writeCardPdf(card, title, file, &layout, error);
+    }
+    return RenderResultsCard(card, printer, error);
 }
 
 bool SaveResultsCardPdf(const LevelData &level, const QString &title, const QString &path,
                         QString *error)
 {
-    QTemporaryDir work;
-    if (!work.isValid()) {
-        setError(error, QStringLiteral("No room for a temporary file: %1").arg(work.errorString()));
-        return false;
-    }
-    const QString draft = work.filePath(QStringLiteral("card.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(draft);
-    printer.setDocName(title);
-    if (!RenderResultsCard(ResultsCard::build(level, title), printer, error))
-        return false;
-    QFile file(draft);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("The PDF file could not be made: %1").arg(file.errorString()));
-        return false;
-    }
-    return WriteFileAtomically(path, file.readAll(), error);
+    return writeCardPdf(ResultsCard::build(level, title), title, path, nullptr, error);
 }

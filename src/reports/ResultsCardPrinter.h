@@ -9,9 +9,13 @@ class QPrinter;
 
 // Prints the results card of the level on the given printer, without a dialog.
 // Returns false with a message, printing nothing, when no printer is available
-// or the printer cannot be started.
+// or the printer cannot be started. A printer that writes a PDF file replaces
+// the file only once the card is complete.
 bool PrintResultsCard(const LevelData &level, const QString &title, QPrinter &printer,
                       QString *error);
+
+// The PDF file a printer writes to; empty when it prints on paper.
+QString PrintTargetFile(const QPrinter &printer);
 
 // Writes the same card as a PDF file, replacing the file only once it is complete.
 bool SaveResultsCardPdf(const LevelData &level, const QString &title, const QString &path,

@@ -8,6 +8,8 @@
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -125,6 +127,11 @@ void frmPopUp::CallPop(const QString &title, const QString &message, int buttons
     }
 }
 
+QString frmPopUp::FitLine(const QString &text) const
+{
+    return m_message->fontMetrics().elidedText(text, Qt::ElideMiddle, m_message->width());
+}
+
 void frmPopUp::But1_Click() { answer(true); }
 
 void frmPopUp::But2_Click() { answer(false); }
@@ -171,6 +178,45 @@ bool AskPopUp(const QString &programFolder, const QString &title, const QString 
     frmPopUp box(programFolder, owner);
     box.setStartFocus(focus);
     box.CallPop(title, message, buttons, owner);
+    box.exec();
+    return box.response();
+}
+
+namespace {
+
+// Three lines: the first, then the file's name, then "in" its folder, each
+// fitted to the box.
+QString fileMessage(const frmPopUp &box, const QString &first, const QString &path,
+                    const QString &last = QString())
+{
+    const QFileInfo file(path);
+    QStringList lines{
+        first, box.FitLine(file.fileName()),
+        box.FitLine(QStringLiteral("in ") + QDir::toNativeSeparators(file.absolutePath()))};
+    if (!last.isEmpty())
+        lines.append(last);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void TellFileSaved(const QString &programFolder, const QString &title, const QString &what,
+                   const QString &path, QWidget *owner)
+{
+    frmPopUp box(programFolder, owner);
+    box.CallPop(title, fileMessage(box, what + QStringLiteral(" was saved as"), path), 1, owner);
+    box.exec();
+}
+
+bool AskReplaceFile(const QString &programFolder, const QString &title, const QString &what,
+                    const QString &path, QWidget *owner)
+{
+    frmPopUp box(programFolder, owner);
+    box.setStartFocus(PopUpFocus::Second);
+    box.CallPop(title,
+                fileMessage(box, QStringLiteral("There is already a file"), path,
+                            QStringLiteral("Replace it with %1?").arg(what)),
+                2, owner);
     box.exec();
     return box.response();
 }

@@ -34,6 +34,8 @@ public:
     // The answer given: true after the first button ("OK", "Yes").
     bool response() const { return m_response; }
     void setStartFocus(PopUpFocus focus) { m_startFocus = focus; }
+    // The text shortened in its middle, if need be, to fit one line of the message.
+    QString FitLine(const QString &text) const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -60,3 +62,13 @@ private:
 // the focus on the given button and returns its answer.
 bool AskPopUp(const QString &programFolder, const QString &title, const QString &message,
               int buttons, QWidget *owner, PopUpFocus focus = PopUpFocus::First);
+
+// Says where a file was written: `what` "was saved as" the file's name, "in"
+// its folder.
+void TellFileSaved(const QString &programFolder, const QString &title, const QString &what,
+                   const QString &path, QWidget *owner);
+
+// Asks whether the file at `path` may be replaced by `what`; true for Yes. The
+// question opens on No.
+bool AskReplaceFile(const QString &programFolder, const QString &title, const QString &what,
+                    const QString &path, QWidget *owner);

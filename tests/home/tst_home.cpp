@@ -49,6 +49,21 @@ template <typename T> T *child(QWidget &w, const QString &name)
     return found;
 }
 
+// Answers the skinned pop-ups as they appear, in order (true: the first
+// button), and records their messages.
+void answerPopUps(QList<bool> answers, QStringList *messages)
+{
+    if (answers.isEmpty())
+        return;
+    WhenShown(QStringLiteral("frmPopUp"), [answers, messages](QWidget *box) mutable {
+        messages->append(box->findChild<QLabel *>(QStringLiteral("lblMessage"))->text());
+        QWidget *button = box->findChild<QWidget *>(answers.takeFirst() ? QStringLiteral("But1")
+                                                                        : QStringLiteral("But2"));
+        answerPopUps(answers, messages);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    });
+}
+
 QString captionOf(QWidget &w, const QString &label)
 {
     auto *l = w.findChild<QLabel *>(label);
@@ -77,6 +92,8 @@ private slots:
     void webLink();
     void cancelledPrinterSetupChangesNothing();
     void printWithoutPrinterSaysSo();
+    void printingToAFileAsksBeforeReplacing_data();
+    void printingToAFileAsksBeforeReplacing();
     void keyboard();
     void tabStopsOnlyOnWhatIsSeen_data();
     void tabStopsOnlyOnWhatIsSeen();
@@ -419,6 +436,10 @@ void TestHome::cancelledPrinterSetupChangesNothing()
     WhenShown(QStringLiteral("CommonDialog1"), [&](QWidget *w) {
         dialogShown = true;
         QCOMPARE(w->windowTitle(), QStringLiteral("Printer Setup"));
+        // Its button chooses the printer; it prints nothing.
+        auto *use = w->findChild<QPushButton *>(QStringLiteral("UsePrinter"));
+        QVERIFY(use && use->isVisible());
+        QCOMPARE(use->text(), QStringLiteral("&Use this printer"));
         static_cast<QDialog *>(w)->reject();
     });
     child<PictureButton>(home, QStringLiteral("ToolBar04"))->click();
@@ -445,6 +466,54 @@ void TestHome::printWithoutPrinterSaysSo()
     });
     child<PictureButton>(home, QStringLiteral("ToolBar03"))->click();
     QVERIFY(told);
+    QCOMPARE(home.frontPage()->objectName(), QStringLiteral("Body_Home"));
+}
+
+void TestHome::printingToAFileAsksBeforeReplacing_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("a new file") << false << QList<bool>{true} << true;
+    QTest::newRow("an existing file, No") << true << QList<bool>{false} << false;
+    QTest::newRow("an existing file, Yes") << true << QList<bool>{true, true} << true;
+}
+
+// The run's printer writes a PDF file (a question was printed to one): the
+// card never replaces a file without asking, and says where it went.
+void TestHome::printingToAFileAsksBeforeReplacing()
+{
+    QFETCH(bool, exists);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    Contents home(dir.path());
+    home.show();
+    const QString pdf = dir.filePath(QStringLiteral("question.pdf"));
+    const QByteArray question("%PDF-1.4 the question saved earlier");
+    if (exists) {
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(question);
+    }
+    home.Printer->setOutputFormat(QPrinter::PdfFormat);
+    home.Printer->setOutputFileName(pdf);
+
+    QStringList messages;
+    answerPopUps(answers, &messages);
+    child<PictureButton>(home, QStringLiteral("ToolBar03"))->click();
+    QCOMPARE(messages.size(), answers.size());
+    const QString folderLine = QStringLiteral("in ") + QDir::toNativeSeparators(dir.path());
+    if (exists)
+        QCOMPARE(messages.first(), QStringLiteral("There is already a file\nquestion.pdf\n%1\n"
+                                                  "Replace it with the results card?")
+                                       .arg(folderLine));
+    if (written)
+        QCOMPARE(messages.last(),
+                 QStringLiteral("The results card was saved as\nquestion.pdf\n%1").arg(folderLine));
+    const QByteArray now = FileBytes(pdf);
+    QCOMPARE(now == question, exists && !written);
+    QCOMPARE(now.startsWith("%PDF") && now.size() > 1000, written);
     QCOMPARE(home.frontPage()->objectName(), QStringLiteral("Body_Home"));
 }
 

@@ -583,9 +583,14 @@ private slots:
         QVERIFY(loaded.wait(10000));
         w->setPrintDialogShown(false);
         QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
+        AnswerPopUps notice({true});
         QTest::mouseClick(child<QWidget>(w, "ToolBar03"), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(printed.wait(20000));
         QCOMPARE(printed.first().first().toBool(), true);
+        // The pupil is told where the page went.
+        QCOMPARE(notice.seen.value(0).title, QStringLiteral("Print question"));
+        QVERIFY(notice.seen.value(0).message.startsWith(
+            QLatin1String("The question was saved as\nquestion.pdf\nin ")));
         m_home.Printer = nullptr;
         closeQuietly(w);
 

@@ -336,8 +336,23 @@ void TestReportPage::saveAsPdf()
         dialog->selectFile(path);
         static_cast<QDialog *>(dialog)->accept();
     });
+    // The save ends with a notice of where the card went.
+    QString told;
+    QTimer notice;
+    notice.setInterval(20);
+    connect(&notice, &QTimer::timeout, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box || box->objectName() != QLatin1String("frmPopUp"))
+            return;
+        told = box->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
+        QTest::mouseClick(box->findChild<QWidget *>(QStringLiteral("But1")), Qt::LeftButton, {},
+                          QPoint(5, 5));
+    });
+    notice.start();
     QTest::mouseClick(page.findChild<QPushButton *>("SavePdf"), Qt::LeftButton);
     QVERIFY(QFile::exists(path));
+    QVERIFY2(told.startsWith(QLatin1String("The results card was saved as\ncard.pdf\nin ")),
+             qPrintable(told));
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     QVERIFY(tool.waitForFinished(60000));
