@@ -3,13 +3,17 @@
 #include "content/SafeWrite.h"
 
 #include <QFile>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QtMath>
 
 namespace {
+
+// The card's type size when the page is wide enough for it.
+constexpr qreal kLargestPoints = 10;
 
 void setError(QString *error, const QString &message)
 {
@@ -52,6 +56,20 @@ QString PrintTargetFile(const QPrinter &printer)
     return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
 }
 
+QFont CardFont(const QPaintDevice &device, int width)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(kLargestPoints);
+    // A blank zone's width stays free at the right, as zone 1 is at the left.
+    const qreal line = QFontMetricsF(font, &device).horizontalAdvance(QLatin1Char('-')) *
+                       (ResultsCard::kColumns + ResultsCard::kZoneWidth);
+    if (line > width)
+        font.setPointSizeF(qFloor(kLargestPoints * width / line * 4) / 4.0);
+    return font;
+}
+
 bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *error)
 {
     QPainter painter;
@@ -61,15 +79,18 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
                             .arg(printer.printerName()));
         return false;
     }
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int column = qMax(1, metrics.averageCharWidth());
-    const int lineHeight = qMax(1, metrics.lineSpacing());
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect page(0, 0, area.width(), area.height());
+    painter.setFont(CardFont(printer, page.width()));
+    const QFontMetricsF metrics(painter.font(), &printer);
+    // Every character of a fixed-pitch font is one column wide, so the zones,
+    // the headings and the rules line up exactly.
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('-'));
+    const qreal lineHeight = qMax(1.0, metrics.lineSpacing());
     // What runs past the printable width, such as the end of the long rule, is cut.
     painter.setClipRect(page);
 
-    const QList<QList<int>> pages = card.pages(page.height() / lineHeight);
+    const QList<QList<int>> pages = card.pages(int(page.height() / lineHeight));
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (p > 0 && !printer.newPage()) {
             painter.end();
@@ -78,12 +99,12 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
             return false;
         }
         painter.setClipRect(page);
-        int baseline = metrics.ascent();
+        qreal baseline = metrics.ascent();
         for (int n : pages[p]) {
             const ResultsCard::Line &line = card.lines[n];
             const QList<int> columns = ResultsCard::zoneColumns(line.items);
             for (qsizetype k = 0; k < line.items.size(); ++k)
-                painter.drawText(columns[k] * column, baseline, line.items[k]);
+                painter.drawText(QPointF(columns[k] * column, baseline), line.items[k]);
             baseline += lineHeight;
         }
     }

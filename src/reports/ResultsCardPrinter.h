@@ -3,8 +3,10 @@
 #include "content/LevelData.h"
 #include "reports/ResultsCard.h"
 
+#include <QFont>
 #include <QString>
 
+class QPaintDevice;
 class QPrinter;
 
 // Prints the results card of the level on the given printer, without a dialog.
@@ -22,6 +24,10 @@ bool SaveResultsCardPdf(const LevelData &level, const QString &title, const QStr
                         QString *error);
 
 // The one drawing of the card, for printers and PDF output alike: items in
-// zones of 14 average character widths of the printer's font, a new page when
-// one is full.
+// zones of 14 characters of a fixed-pitch font, sized so that a whole line of
+// the table fits the printable width, and a new page when one is full.
 bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *error);
+
+// The card's font on a device: fixed pitch, 10 points or smaller so that a
+// line of the table and a blank zone after it fit in `width` pixels.
+QFont CardFont(const QPaintDevice &device, int width);
