@@ -174,6 +174,8 @@ void Contents::Form_Load()
     txtReportPos = 1;
     TopicCount = 1;
     LoadLevel(LChose, lblCOD);
+    // The keyboard starts on the chosen topic, not on the title bar's buttons.
+    m_topics[0]->setFocus(Qt::OtherFocusReason);
     m_loaded = true;
 }
 
@@ -353,10 +355,13 @@ void Contents::buildHomePage()
     m_subH1->setFont(heading);
     SubH1 = m_subH1->text();
 
+    // The column of "%" signs is as wide as the sign, if that is wider than designed.
+    const int signWidth =
+        qMax(Px(kPercentWidth), m_home->fontMetrics().horizontalAdvance(QLatin1Char('%')) + 2);
     m_percent = new QWidget(m_home);
     m_percent->setObjectName(QStringLiteral("Percent1a"));
-    m_percent->setGeometry(pxRect(kPercentLeft, kPercentTop, kPercentWidth,
-                                  rowTop(5) + 480 + kLineHeight - kPercentTop));
+    m_percent->setGeometry(Px(kPercentLeft), Px(kPercentTop), signWidth,
+                           Px(rowTop(5) + 480 + kLineHeight - kPercentTop));
 
     for (int i = 1; i <= 5; ++i) {
         const QString n = QString::number(i);
@@ -389,10 +394,9 @@ void Contents::buildHomePage()
                       pxRect(kAttemptCaptionLeft, top + a.offsetTop, 1200, kLineHeight));
             auto *mark = textLabel(m_home, (take == 1 ? QStringLiteral("MSA") : QStringLiteral("MSB")) + n,
                                    QString(), pxRect(kPercentLeft, top + a.offsetTop, 0, kLineHeight));
-            auto *sign = textLabel(m_percent, QStringLiteral("Percent") + n + suffix,
-                                   QStringLiteral("%"),
-                                   pxRect(0, top + a.offsetTop - kPercentTop, kPercentWidth,
-                                          kLineHeight));
+            auto *sign = textLabel(
+                m_percent, QStringLiteral("Percent") + n + suffix, QStringLiteral("%"),
+                QRect(0, Px(top + a.offsetTop - kPercentTop), signWidth, Px(kLineHeight)));
             sign->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             if (take == 1) {
                 m_paperA[size_t(i - 1)] = button;

@@ -26,7 +26,7 @@ QFont arial(double points, bool bold)
 
 } // namespace
 
-AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(parent)
+AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(parent), m_k(k)
 {
     const QString n = QString::number(k);
     setObjectName(QStringLiteral("Frame") + n);
@@ -106,7 +106,9 @@ void AnswerFrame::SetLongLayout(bool isLong)
     } else {
         m_fa = QRect(360, 40, 1575, 255);
         m_fr = QRect(2040, 0, 435, 315);
-        m_m = QRect(2400, 60, 1455, 255);
+        // Box 1 takes its layout from its kind on every page, which puts its
+        // expected answer at 60; the other boxes keep the design's 40.
+        m_m = QRect(2400, m_k == 1 ? 60 : 40, 1455, 255);
         FA->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     resize(Px(kWidth), Px(HeightTwips()));

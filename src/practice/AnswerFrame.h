@@ -52,6 +52,7 @@ private:
     void place(QWidget *w, const QRect &twips);
     void fitLetter();
 
+    int m_k;
     AnswerValidator *m_rule = nullptr;
     bool m_long = false;
     QRect m_fa, m_fr, m_m;

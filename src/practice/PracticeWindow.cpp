@@ -670,17 +670,11 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
     if (!widget)
         return SkinnedWindow::eventFilter(watched, event);
 
-    // The top pieces move the window (the caption drag sees their events
-    // after this filter): a press there only puts the cursor on the top edge
-    // first, and the sizing cursors follow it.
+    // The top pieces only move the window (the caption drag sees their
+    // presses after this filter); the sizing cursors follow them all the same.
     const bool edgePiece = m_edgePieces.contains(widget);
     if (!edgePiece) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            const auto *e = static_cast<QMouseEvent *>(event);
-            if (e->button() == Qt::LeftButton &&
-                Tw(widget->mapTo(this, e->position().toPoint()).y()) < kGrab)
-                Form_MouseDown(widget->mapTo(this, e->position().toPoint()), e->button());
-        } else if (event->type() == QEvent::MouseMove) {
+        if (event->type() == QEvent::MouseMove) {
             const auto *e = static_cast<QMouseEvent *>(event);
             Form_MouseMove(widget->mapTo(this, e->position().toPoint()), e->buttons(), widget);
         }
@@ -690,7 +684,10 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto *e = static_cast<QMouseEvent *>(event);
-        Form_MouseDown(widget->mapTo(this, e->position().toPoint()), e->button());
+        if (widget == m_sizer)
+            Sizer_MouseDown(e->button());
+        else
+            Form_MouseDown(widget->mapTo(this, e->position().toPoint()), e->button());
         return true;
     }
     case QEvent::MouseMove: {
@@ -758,6 +755,19 @@ void PracticeWindow::Form_MouseDown(const QPoint &pos, Qt::MouseButton button)
     const bool normal =
         !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     m_dragging = rightZone && bottomZone && normal;
+}
+
+// The whole grip is a corner handle, not only the part of it inside the edge
+// zones: a press on it takes the cursor to the window's corner, which then
+// follows the mouse.
+void PracticeWindow::Sizer_MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return;
+    const QRect g = geometry();
+    QCursor::setPos(g.left() + g.width(), g.top() + g.height());
+    m_dragging = true;
 }
 
 void PracticeWindow::cornerDragTo(const QPoint &globalPos)

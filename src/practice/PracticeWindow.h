@@ -92,6 +92,7 @@ private:
 
     // Corner drag and edge cursors.
     void Form_MouseDown(const QPoint &windowPos, Qt::MouseButton button);
+    void Sizer_MouseDown(Qt::MouseButton button);
     void Form_MouseMove(const QPoint &windowPos, Qt::MouseButtons buttons, QWidget *target);
     void cornerDragTo(const QPoint &globalPos);
 

@@ -123,14 +123,11 @@ void PictureButton::refreshAll()
         button->refreshLook();
 }
 
+// The cursor's own position: while a mouse button is held the window system
+// keeps enter and leave events back, so they cannot be trusted then.
 bool PictureButton::cursorOver() const
 {
-    if (!isVisible())
-        return false;
-    if (underMouse())
-        return true;
-    // While another widget holds the mouse no enter events arrive: ask the cursor.
-    return *m_press && rect().contains(mapFromGlobal(QCursor::pos()));
+    return isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
 }
 
 void PictureButton::refreshLook()
@@ -195,6 +192,12 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
     *m_press = false;
     QAbstractButton::mouseReleaseEvent(event);
+    refreshAll();
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QAbstractButton::mouseMoveEvent(event);
     refreshAll();
 }
 

@@ -9,8 +9,8 @@ class QLabel;
 // A clickable skin picture. It shows its "off" picture, the "on" picture while
 // the cursor is over it, the "pressed" picture while the cursor is over it and
 // the press flag is set, and the "disabled" picture while it is disabled. The
-// look follows the cursor through enter and leave events and a shared 100 ms poll,
-// so it also changes while another button holds the mouse.
+// look follows the cursor's position through enter and leave events, mouse
+// moves and a shared 100 ms poll, whether a mouse button is held or not.
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT
@@ -46,6 +46,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

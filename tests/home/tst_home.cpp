@@ -95,6 +95,7 @@ private slots:
     void printingToAFileAsksBeforeReplacing_data();
     void printingToAFileAsksBeforeReplacing();
     void keyboard();
+    void homePageCaptionsFit();
     void tabStopsOnlyOnWhatIsSeen_data();
     void tabStopsOnlyOnWhatIsSeen();
 };
@@ -550,6 +551,26 @@ void TestHome::keyboard()
     QCOMPARE(home.TopicCount, 6);
     for (const char *name : {"Tab02", "ToolBar01", "ToolBar04", "P1a", "imgProgClose"})
         QVERIFY2(!child<QWidget>(home, QLatin1String(name))->accessibleName().isEmpty(), name);
+}
+
+// Every caption of the home page, the "%" signs included, fits its label.
+void TestHome::homePageCaptionsFit()
+{
+    QTemporaryDir dir;
+    Contents home(dir.path());
+    home.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&home));
+    QWidget *page = child<QWidget>(home, QStringLiteral("Body_Home"));
+    int signs = 0;
+    for (QLabel *label : page->findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
+            continue;
+        const int needed =
+            label->fontMetrics().horizontalAdvance(label->text()) + qMax(0, label->indent());
+        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName()));
+        signs += label->text() == QLatin1String("%");
+    }
+    QCOMPARE(signs, 10);
 }
 
 void TestHome::tabStopsOnlyOnWhatIsSeen_data()

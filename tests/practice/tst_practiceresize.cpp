@@ -141,8 +141,9 @@ private slots:
         QTest::addColumn<QPoint>("cursor");
         QTest::addColumn<bool>("moves");
         QTest::newRow("left edge") << "BLeft" << QPoint(2, 300) << QPoint(0, 300) << false;
-        // The top edge is the title bar's, which goes on moving the window.
-        QTest::newRow("top edge") << "BTopCentre" << QPoint(300, 2) << QPoint(300, 0) << true;
+        // The top edge is the title bar's, which only moves the window: the
+        // cursor stays where it was pressed.
+        QTest::newRow("top edge") << "BTopCentre" << QPoint(300, 2) << QPoint(300, 2) << true;
         QTest::newRow("right edge") << "BRight" << QPoint(797, 300) << QPoint(800, 300) << false;
         QTest::newRow("bottom edge") << "BBot" << QPoint(300, 597) << QPoint(300, 600) << false;
         QTest::newRow("bottom-left corner")
@@ -159,12 +160,36 @@ private slots:
         QVERIFY(edge);
         QCOMPARE(m_window->childAt(windowPos), edge);
         const QPoint local = edge->mapFrom(m_window, windowPos);
+        QCursor::setPos(m_window->mapToGlobal(windowPos));
         QTest::mousePress(edge, Qt::LeftButton, {}, local);
         QCOMPARE(QCursor::pos(), m_window->pos() + cursor);
         QTest::mouseMove(edge, local - QPoint(100, 150));
         QTest::mouseRelease(edge, Qt::LeftButton, {}, local - QPoint(100, 150));
         QCOMPARE(m_window->size(), QSize(800, 600));
         QCOMPARE(m_window->pos() != QPoint(40, 40), moves);
+    }
+
+    // Anywhere on the grip that is drawn in the corner sizes the window, not
+    // only in the edge zones; the window's corner then follows the mouse.
+    void gripSizesFromAnyPoint_data()
+    {
+        QTest::addColumn<QPoint>("onGrip");
+        QTest::newRow("top-left pixel") << QPoint(0, 0);
+        QTest::newRow("middle") << QPoint(6, 6);
+        QTest::newRow("corner") << QPoint(11, 11);
+    }
+
+    void gripSizesFromAnyPoint()
+    {
+        QFETCH(QPoint, onGrip);
+        QWidget *grip = piece("Sizer");
+        QCOMPARE(grip->size(), QSize(12, 12));
+        QCOMPARE(m_window->childAt(grip->mapTo(m_window, onGrip)), grip);
+        QTest::mousePress(grip, Qt::LeftButton, {}, onGrip);
+        QCOMPARE(QCursor::pos(), m_window->geometry().topLeft() + QPoint(800, 600));
+        dragTo(grip, QPoint(700, 500));
+        QCOMPARE(m_window->size(), QSize(700, 500));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, grip->mapFrom(m_window, QPoint(700, 500)));
     }
 
     void otherButtonsDoNotDrag()

@@ -555,6 +555,8 @@ private slots:
         QCOMPARE(f10->SR->mark(), kCross);
         QVERIFY(f10->M->isVisible());
         QCOMPARE(f10->M->text(), key(108, 1, 10));
+        // The expected answers of boxes 2 to 20 stand 40 twips from the top of their box.
+        QCOMPARE(f10->M->y(), qRound(40 / 15.0));
         QVERIFY(!carried->FR->isVisible());
         QVERIFY(carried->SR->isVisible());
         QVERIFY(!carried->M->isVisible());

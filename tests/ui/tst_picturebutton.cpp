@@ -19,6 +19,7 @@ private slots:
     void looks_data();
     void looks();
     void sharedPressFlag();
+    void picturesFollowTheCursorWhileHeld();
     void keyboardActivates_data();
     void keyboardActivates();
     void captionLabel();
@@ -123,6 +124,46 @@ void TestPictureButton::sharedPressFlag()
     QVERIFY(!flag);
     PictureButton::refreshAll();
     QVERIFY(second->currentPictureName() != QStringLiteral("save_pressed.bmp"));
+}
+
+// With the mouse held on a toolbar button, its pressed picture leaves with the
+// cursor and comes back with it, and another button's hover picture follows
+// the cursor although the mouse is held elsewhere.
+void TestPictureButton::picturesFollowTheCursorWhileHeld()
+{
+    QWidget window;
+    window.resize(300, 200);
+    PictureButton *tool = toolButton(&window, QStringLiteral("ToolBar01"));
+    tool->move(10, 10);
+    auto *paper = new PictureButton(&window, QStringLiteral("P1a"), m_dir.path());
+    paper->setPictures(QStringLiteral("loadbutton_off.bmp"), QStringLiteral("loadbutton_on.bmp"));
+    paper->move(150, 20);
+    bool flag = false;
+    tool->setPressTracker(&flag);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The mouse as the window system reports it: moves and presses at window points.
+    const auto moveTo = [&](const QPoint &at) {
+        QCursor::setPos(window.mapToGlobal(at));
+        QTest::mouseMove(window.windowHandle(), at);
+        PictureButton::refreshAll();
+    };
+    const QPoint onTool(30, 30);
+    moveTo(onTool);
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, onTool);
+    PictureButton::refreshAll();
+    QCOMPARE(tool->currentPictureName(), QStringLiteral("save_pressed.bmp"));
+    moveTo(QPoint(120, 150));
+    QCOMPARE(tool->currentPictureName(), QStringLiteral("save_off.bmp"));
+    moveTo(paper->geometry().center());
+    QCOMPARE(paper->currentPictureName(), QStringLiteral("loadbutton_on.bmp"));
+    moveTo(onTool);
+    QCOMPARE(tool->currentPictureName(), QStringLiteral("save_pressed.bmp"));
+    QCOMPARE(paper->currentPictureName(), QStringLiteral("loadbutton_off.bmp"));
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, onTool);
+    PictureButton::refreshAll();
+    QCOMPARE(tool->currentPictureName(), QStringLiteral("save_on.bmp"));
 }
 
 void TestPictureButton::keyboardActivates_data()
