@@ -9,7 +9,7 @@
 TopicLabel::TopicLabel(const QString &objectName, QWidget *parent) : QLabel(parent)
 {
     setObjectName(objectName);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::TabFocus);
     setAutoFillBackground(true);
     setIndent(3);
     setCursor(Qt::PointingHandCursor);

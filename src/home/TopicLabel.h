@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-// A topic name on the home page: a label that takes the focus and is clicked
+// A topic name on the home page: a label that Tab reaches and that is clicked
 // with the mouse, Enter or Space.
 class TopicLabel : public QLabel
 {

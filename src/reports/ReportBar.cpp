@@ -13,7 +13,7 @@ ReportBar::ReportBar(const QString &objectName, const QString &captionName, cons
     : QWidget(parent), m_caption(new QLabel(caption, this))
 {
     setObjectName(objectName);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(caption);
     setToolTip(caption);

@@ -6,7 +6,7 @@
 class QLabel;
 
 // A header bar of the report page: a picture with a caption label on it. It
-// takes keyboard focus and is activated by a click (on the bar or its caption),
+// is reached with Tab and activated by a click (on the bar or its caption),
 // Enter, Return or Space.
 class ReportBar : public QWidget
 {

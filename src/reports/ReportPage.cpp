@@ -176,6 +176,7 @@ void ReportPage::buildSummaryPane()
     m_saveLink->setObjectName(QStringLiteral("SavePdf"));
     m_saveLink->setToolTip(QStringLiteral("Save the results card as a PDF file"));
     m_saveLink->setFlat(true);
+    m_saveLink->setFocusPolicy(Qt::TabFocus);
     m_saveLink->setCursor(Qt::PointingHandCursor);
     m_saveLink->setStyleSheet(
         QStringLiteral("QPushButton { color: white; text-decoration: underline; padding: 2px 4px; "

@@ -39,7 +39,9 @@ PictureButton::PictureButton(QWidget *parent, const QString &objectName,
     : QAbstractButton(parent), m_folder(programFolder)
 {
     setObjectName(objectName);
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab; a click leaves the keyboard where it was, so the focus
+    // mark never stays behind on a button clicked with the mouse.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::ArrowCursor);
     liveButtons().insert(this);

@@ -8,10 +8,14 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -37,6 +41,26 @@ void click(QWidget &home, const char *name)
     home.findChild<PictureButton *>(QLatin1String(name))->click();
 }
 
+// Saves the next skinned pop-ups as they appear, in order, each once the
+// keyboard is in it, then answers it with the given keys.
+void shootPopUps(QList<QPair<QString, QList<Qt::Key>>> shots)
+{
+    if (shots.isEmpty())
+        return;
+    QTimer::singleShot(50, [shots]() mutable {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box || box->objectName() != QLatin1String("frmPopUp") || !box->focusWidget()) {
+            shootPopUps(shots);
+            return;
+        }
+        const auto [path, keys] = shots.takeFirst();
+        save(box, path);
+        shootPopUps(shots);
+        for (const Qt::Key key : keys)
+            QTest::keyClick(box->focusWidget(), key);
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,16 +73,23 @@ int main(int argc, char *argv[])
     Contents home(dir.path());
     if (!home.loaded())
         return 1;
-    // A few marked papers, so the rows show their states.
+    // A few marked papers, so the rows and the card show their states.
     const QString marks = ResultsFilePath(dir.path(), ResultsFile::Marks, home.LChose, home.lblCOD);
-    MarksRecords records = ReadMarks(marks, home.TtPapersCon);
-    const char *first[5] = {"87.5", "100", "45", "", "99.5"};
-    const char *second[5] = {"92", "", "", "", ""};
-    for (int i = 1; i <= 5; ++i) {
-        records.FirstScores.set(i, QLatin1String(first[i - 1]));
-        records.SecondScores.set(i, QLatin1String(second[i - 1]));
-    }
-    WriteMarks(marks, records, home.TtPapersCon);
+    const auto storeMarks = [&] {
+        MarksRecords records = ReadMarks(marks, home.TtPapersCon);
+        const char *first[5] = {"87.5", "100", "45", "", "99.5"};
+        const char *second[5] = {"92", "", "", "", ""};
+        const char *times[5] = {"0:12:30", "0:9:4", "0:21:0", "", "0:15:42"};
+        const char *dates[5] = {"3/2/2025", "4/2/2025", "10/2/2025", "", "11/2/2025"};
+        for (int i = 1; i <= 5; ++i) {
+            records.FirstScores.set(i, QLatin1String(first[i - 1]));
+            records.SecondScores.set(i, QLatin1String(second[i - 1]));
+            records.TimesTaken.set(i, QLatin1String(times[i - 1]));
+            records.CompletionDates.set(i, QLatin1String(dates[i - 1]));
+        }
+        WriteMarks(marks, records, home.TtPapersCon);
+    };
+    storeMarks();
     home.RefreshContents();
     home.show();
     home.activateWindow();
@@ -89,17 +120,46 @@ int main(int argc, char *argv[])
     save(&home, out + QStringLiteral("/home-trash-3.png"));
     click(home, "Tab02");
 
-    frmPopUp ask(dir.path(), &home);
-    ask.CallPop(QStringLiteral("Marking"),
-                QStringLiteral("You have not answered all the questions.  Do you still want to "
-                               "mark your practice?"),
-                2, &home);
-    ask.show();
-    save(&ask, out + QStringLiteral("/home-popup-yesno.png"));
-    ask.hide();
-    frmPopUp notice(dir.path(), &home);
-    notice.CallPop(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &home);
-    notice.show();
-    save(&notice, out + QStringLiteral("/home-popup-ok.png"));
+    // The keyboard on a paper's load button.
+    home.activateWindow();
+    QTest::qWaitForWindowActive(&home);
+    home.findChild<QWidget *>(QStringLiteral("P1a"))->setFocus();
+    save(&home, out + QStringLiteral("/home-focus-load.png"));
+    home.findChild<QWidget *>(QStringLiteral("Tab02"))->setFocus();
+    save(&home, out + QStringLiteral("/home-focus-tab.png"));
+
+    // The pop-ups as they open, with the keyboard on their first button.
+    shootPopUps({{out + QStringLiteral("/home-popup-yesno.png"), {Qt::Key_Escape}}});
+    AskPopUp(dir.path(), QStringLiteral("Marking"),
+             QStringLiteral("You have not answered all the questions.  Do you still want to "
+                            "mark your practice?"),
+             2, &home, PopUpFocus::Second);
+    shootPopUps({{out + QStringLiteral("/home-popup-ok.png"), {Qt::Key_Return}}});
+    AskPopUp(dir.path(), QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &home);
+
+    // The card printed to a PDF file that is already there: asked, replaced, told.
+    storeMarks();
+    home.RefreshContents();
+    const QString card = out + QStringLiteral("/home-card.pdf");
+    QFile old(card);
+    if (old.open(QIODevice::WriteOnly))
+        old.write("%PDF-1.4 an earlier file");
+    old.close();
+    home.Printer->setOutputFormat(QPrinter::PdfFormat);
+    home.Printer->setOutputFileName(card);
+    // Tab moves from No to Yes, Enter answers.
+    shootPopUps({{out + QStringLiteral("/home-popup-replace.png"), {Qt::Key_Tab, Qt::Key_Return}},
+                 {out + QStringLiteral("/home-popup-saved.png"), {Qt::Key_Return}}});
+    click(home, "ToolBar03");
+
+    // Printer set-up, whose button says it only chooses the printer.
+    click(home, "Tab04");
+    QTimer::singleShot(600, [out] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            save(dialog, out + QStringLiteral("/home-printer-setup.png"));
+            dialog->reject();
+        }
+    });
+    click(home, "ToolBar04");
     return 0;
 }

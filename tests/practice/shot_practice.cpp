@@ -71,7 +71,15 @@ int main(int argc, char **argv)
     grab(w, out + QStringLiteral("/practice-one-box.png"));
     w->Unload();
 
+    // Typed from the keyboard: two answers, Enter after each, the focus in the third box.
     w = openPaper(home, 106, Attempt::First);
+    w->activateWindow();
+    QTest::qWaitForWindowActive(w);
+    for (const char *answer : {"went", "were"}) {
+        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(answer));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    grab(w, out + QStringLiteral("/practice-focus.png"));
     fill(w, 106, 7);
     grab(w, out + QStringLiteral("/practice-ten-boxes.png"));
     mark(w);

@@ -59,7 +59,7 @@ void TestPictureButton::sizeAndStartPicture()
     QWidget window;
     PictureButton *button = toolButton(&window, QStringLiteral("ToolBar01"));
     QCOMPARE(button->size(), QSize(64, 48));
-    QCOMPARE(button->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(button->focusPolicy(), Qt::TabFocus);
     QCOMPARE(button->currentPictureName(), QStringLiteral("save_off.bmp"));
 }
 
