@@ -1,5 +1,7 @@
 // Writes pictures of a practice window on the real course for a visual check:
-// shot_practice_real <output folder>. Run it under xvfb-run.
+// shot_practice_real <output folder> [paper key] [answer]. Opens the paper
+// (101 unless named), types the answer ("2" unless named) into the first box
+// of its first two pages, and marks it. Run it under xvfb-run.
 #include "PracticeTestSupport.h"
 #include "content/ResourceExtractor.h"
 #include "content/ResultsStore.h"
@@ -43,20 +45,22 @@ int main(int argc, char **argv)
     home.ProgramFolder = dir.path();
     home.LChose = config.firstLevel();
     home.lblCOD = config.code;
-    home.TtPapersCon = 25;
-    home.PaperNum = 101;
-    home.TopicCount = 1;
-    home.SubH1 = QStringLiteral("Grammar");
+    home.TtPapersCon = config.paperCount(home.LChose);
+    home.PaperNum = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 101;
+    const int topic = (home.PaperNum - 101) / 5 + 1;
+    home.TopicCount = 5 * topic - 4;
+    home.SubH1 = config.topicNamesOf(home.LChose).at(topic);
+    const QString answer = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("2");
 
     auto *w = new PracticeWindow(Attempt::First, home);
     w->setMarkingStepDelay(1);
     w->show();
     waitForPage(w);
-    w->answerSheet()->Frame(1)->FA->setText(QStringLiteral("2"));
+    w->answerSheet()->Frame(1)->FA->setText(answer);
     grab(w, out + QStringLiteral("/practice-real-first.png"));
     w->NextQuestion();
     waitForPage(w);
-    w->answerSheet()->Frame(1)->FA->setText(QStringLiteral("1"));
+    w->answerSheet()->Frame(1)->FA->setText(answer);
     grab(w, out + QStringLiteral("/practice-real-second-page.png"));
     {
         AnswerPopUps yes({true});
