@@ -36,6 +36,7 @@ WARM = "#F7E2C4"
 TERRACOTTA = "#A4451F"
 BROWN = "#6B4226"
 RED = "#C8322B"
+DARK_RED = "#A3241E"  # a deeper red for small labels on pale panels
 GOLD = "#F2C14E"
 GREY = "#5A5A6E"
 ROAD = "#D9D9E0"
@@ -532,7 +533,7 @@ def museum_leaflet():
 
 def lost_cat_notice():
     d = Drawing(600, 800, background=WHITE)
-    d.rect(6, 6, 588, 640, CREAM, rx=22, stroke=NAVY, stroke_width=3)
+    d.rect(6, 6, 588, 788, CREAM, rx=22, stroke=NAVY, stroke_width=3)
     d.rect(24, 24, 552, 96, NAVY, rx=20)
     d.text(300, 90, "LOST CAT", size=52, bold=True, fill=WHITE, anchor="middle")
     d.text(300, 166, "Have you seen Maple?", size=30, bold=True, anchor="middle",
@@ -558,11 +559,17 @@ def lost_cat_notice():
     d.text(300, 618, "Call Olena or Dan: 07700 900318", size=22, bold=True,
            anchor="middle")
 
+    # Tear-off strips cut into the bottom of the same sheet: a dashed line to
+    # tear along, and cuts between the strips down to the edge.
+    d.line(6, 652, 594, 652, NAVY, 1.5, dash="6 4")
+    width = 588 / 9
     for index in range(9):
-        x = 10 + index * 65
-        d.rect(x, 656, 59, 136, CREAM, rx=8, stroke=NAVY, stroke_width=1.5, dash="5 4")
-        d.turned_text(x + 26, 724, "Maple", -90, size=14, bold=True)
-        d.turned_text(x + 45, 724, "07700 900318", -90, size=14)
+        x = round(6 + index * width, 1)
+        middle = round(x + width / 2, 1)
+        if index:
+            d.line(x, 652, x, 794, NAVY, 1.5)
+        d.turned_text(middle - 6, 724, "Maple", -90, size=14, bold=True)
+        d.turned_text(middle + 13, 724, "07700 900318", -90, size=14)
     return d
 
 
@@ -858,7 +865,7 @@ def park_map():
     spots = [(1, 192, 409), (2, 255, 410), (3, 90, 352), (4, 196, 336), (5, 375, 372),
              (6, 492, 351), (7, 494, 165), (8, 100, 208), (9, 290, 290), (10, 390, 205)]
     for number, x, y in spots:
-        symbol(d, x, y, str(number), WHITE, r=12, size=13)
+        symbol(d, x, y, str(number), WHITE)
 
     d.rect(24, 492, 552, 288, WHITE, rx=18, stroke=DARK_GREEN, stroke_width=2)
     d.text(44, 520, "Key", size=19, bold=True, fill=DARK_GREEN)
@@ -874,7 +881,7 @@ def park_map():
         column, row = divmod(index, 5)
         x = 44 + column * 272
         y = 548 + row * 42
-        symbol(d, x + 12, y - 5, str(index + 1), WHITE, r=12, size=13)
+        symbol(d, x + 12, y - 5, str(index + 1), WHITE)
         d.text(x + 32, y, name, size=15, bold=True)
         if note:
             d.text(x + 32, y + 18, note, size=14)
@@ -1079,9 +1086,10 @@ def road_closure_notice():
     d.rect(44, 184, 512, 26, "#CFD4DE", rx=6)
     d.text(300, 203, "Sea front", size=14, italic=True, fill=GREY, anchor="middle")
     d.line(70, 250, 530, 250, RED, 14)
-    d.text(300, 240, "Harbour Street (closed)", size=14, bold=True, fill=RED, anchor="middle")
+    d.text(300, 240, "Harbour Street (closed)", size=14, bold=True, fill=DARK_RED,
+           anchor="middle")
     d.line(110, 256, 110, 310, RED, 14)
-    d.text(124, 300, "Quay Lane (closed)", size=14, bold=True, fill=RED)
+    d.text(124, 300, "Quay Lane (closed)", size=14, bold=True, fill=DARK_RED)
     d.line(70, 316, 530, 316, GOLD, 14)
     d.text(390, 306, "Castle Road (diversion)", size=14, bold=True, anchor="middle")
     d.rect(450, 328, 96, 22, WHITE, rx=5, stroke=NAVY, stroke_width=1)
