@@ -406,14 +406,21 @@ void PageReader::readBankAnswers(const YAML::Node &map, const QStringList &bank,
     for (const YAML::Node &answer : answers) {
         const int box = page.boxes.size();
         readTextAnswer(answer, page);
-        const QString expected = page.boxes[box].answer;
-        if (!bank.isEmpty()) {
+        if (bank.isEmpty())
+            continue;
+        // Each accepted alternative of a kind M box must be a bank word too.
+        const Box &read = page.boxes[box];
+        const QStringList expected = read.kind == QLatin1Char('M')
+                                         ? read.answer.split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                         : QStringList{read.answer};
+        for (const QString &alternative : expected) {
             bool found = false;
             for (const QString &word : bank)
-                found = found || normalised(word) == normalised(expected);
+                found = found || normalised(word) == normalised(alternative);
             if (!found)
                 m_source.fail(
-                    answer, QStringLiteral("answer \"%1\" is not in the word bank").arg(expected));
+                    answer,
+                    QStringLiteral("answer \"%1\" is not in the word bank").arg(alternative));
         }
     }
 }
