@@ -4,6 +4,7 @@
 #include "home/HomeState.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
+#include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
@@ -191,6 +192,7 @@ void PracticeWindow::LoadSkin()
     m_handle->installEventFilter(this);
 
     m_sheet = new AnswerSheet(m_attempt, folder, this);
+    m_link = new QuestionPageLink(m_view, m_sheet, m_session, this);
 
     m_sizer = new QLabel(this);
     m_sizer->setObjectName(QStringLiteral("Sizer"));
@@ -545,6 +547,7 @@ void PracticeWindow::ShowMarkedView()
     m_txtRem->hide();
     m_sheet->SetupAnswerBoxes(m_session, true);
     m_sheet->ShowAnswerFrames(m_session.BoxesOnPage(m_session.QSCount()));
+    m_link->Refresh();
     if (m_lblClock) {
         m_lblClock->hide();
         m_lTime->show();

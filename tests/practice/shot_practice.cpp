@@ -66,9 +66,29 @@ int main(int argc, char **argv)
     home.lblCOD = config.code;
     home.TtPapersCon = 10;
 
+    // Choice pages after a click on an option card.
     PracticeWindow *w = openPaper(home, 101, Attempt::First);
-    w->answerSheet()->Frame(1)->FA->setText(QStringLiteral("2"));
+    ClickInPage(w, QStringLiteral("document.querySelectorAll('ol.opts > li')[1]"));
     grab(w, out + QStringLiteral("/practice-one-box.png"));
+    w->Unload();
+
+    w = openPaper(home, 103, Attempt::First);
+    ClickInPage(w, QStringLiteral("document.querySelectorAll('ol.opts')[2].children[2]"));
+    grab(w, out + QStringLiteral("/practice-choice-clicked.png"));
+    const QStringList firstTry{"1", "2", "1", "1", "2"};
+    for (int k = 1; k <= 5; ++k)
+        w->answerSheet()->Frame(k)->FA->setText(firstTry[k - 1]);
+    mark(w);
+    w->Unload();
+
+    // The marked second attempt with its explanations.
+    w = openPaper(home, 103, Attempt::Second);
+    w->answerSheet()->Frame(3)->FA->setText(QStringLiteral("3"));
+    w->answerSheet()->Frame(4)->FA->setText(QStringLiteral("2"));
+    mark(w);
+    grab(w, out + QStringLiteral("/practice-second-explained.png"));
+    EvaluateInPage(w, QStringLiteral("document.getElementById('quorvane-why').scrollIntoView()"));
+    grab(w, out + QStringLiteral("/practice-second-explained-panel.png"));
     w->Unload();
 
     w = openPaper(home, 106, Attempt::First);

@@ -52,11 +52,11 @@ int main(int argc, char **argv)
     w->setMarkingStepDelay(1);
     w->show();
     waitForPage(w);
-    w->answerSheet()->Frame(1)->FA->setText(QStringLiteral("2"));
+    ClickInPage(w, QStringLiteral("document.querySelectorAll('ol.opts > li')[1]"));
     grab(w, out + QStringLiteral("/practice-real-first.png"));
     w->NextQuestion();
     waitForPage(w);
-    w->answerSheet()->Frame(1)->FA->setText(QStringLiteral("1"));
+    ClickInPage(w, QStringLiteral("document.querySelectorAll('ol.opts > li .num')[0]"));
     grab(w, out + QStringLiteral("/practice-real-second-page.png"));
     {
         AnswerPopUps yes({true});
@@ -66,6 +66,21 @@ int main(int argc, char **argv)
     w->PreviousQuestion();
     waitForPage(w);
     grab(w, out + QStringLiteral("/practice-real-marked-right.png"));
+    w->Unload();
+
+    // The second attempt, with page 2 still wrong: its answer with the option's text.
+    home.TakeNum = 2;
+    w = new PracticeWindow(Attempt::Second, home);
+    w->setMarkingStepDelay(1);
+    w->show();
+    waitForPage(w);
+    {
+        AnswerPopUps yes({true});
+        w->MarkPaper();
+    }
+    w->NextQuestion();
+    waitForPage(w);
+    grab(w, out + QStringLiteral("/practice-real-second-marked.png"));
     w->Unload();
     QTest::qWait(200);
     return 0;
