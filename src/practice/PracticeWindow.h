@@ -123,6 +123,7 @@ private:
     QLabel *m_lblAnsweredQ = nullptr;
     QLabel *m_lblTotalQ = nullptr;
     QWidget *m_txtRem = nullptr;
+    QLabel *m_remLabel = nullptr;
     QComboBox *m_remQns = nullptr;
     QLabel *m_fmeMark = nullptr;
     std::array<QLabel *, 15> m_bars{};

@@ -7,7 +7,9 @@
 #include "practice/PracticeWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -96,6 +98,14 @@ int main(int argc, char **argv)
     grab(w, out + QStringLiteral("/practice-ten-boxes.png"));
     mark(w);
     grab(w, out + QStringLiteral("/practice-marked.png"));
+    // The list of wrong pages, opened: it is a window of its own, so the screen is taken.
+    auto *wrongPages = w->findChild<QComboBox *>(QStringLiteral("RemQns"));
+    wrongPages->showPopup();
+    QTest::qWait(300);
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, w->x(), w->y() + w->height() - 140, w->width(), 190)
+        .save(out + QStringLiteral("/practice-marked-wrong-list.png"));
+    wrongPages->hidePopup();
     w->Unload();
 
     w = openPaper(home, 102, Attempt::First);

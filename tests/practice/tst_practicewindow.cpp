@@ -343,7 +343,9 @@ private slots:
                  QStringLiteral("Do you want to mark your practice now?"));
         QVERIFY(w->session().IsMarked());
         QCOMPARE(child<QLabel>(w, "PScoring")->text(), QStringLiteral("30"));
-        QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());
+        QVERIFY(child<QWidget>(w, "TxtRem")->isVisible());
+        QCOMPARE(child<QLabel>(w, "TxtRemlbl")->text(), QStringLiteral("Qns wrong:"));
+        QCOMPARE(child<QComboBox>(w, "RemQns")->count(), 2);
         QVERIFY(!child<QWidget>(w, "lblClock")->isVisible());
         QVERIFY(child<QWidget>(w, "LTime")->isVisible());
         QVERIFY(child<QWidget>(w, "ETime")->isVisible());
@@ -432,6 +434,45 @@ private slots:
         QCOMPARE(marks.FirstScores[8], QStringLiteral("40"));
         QCOMPARE(ReadTrendValues(m_paths.trend), QStringList{QStringLiteral("40")});
         closeQuietly(w);
+    }
+
+    void markedViewOffersTheWrongPages()
+    {
+        // Paper 104: pages of 1, 5 and 10 boxes; only page 2 gets a cross.
+        PracticeWindow *w = open(104);
+        typeAnswers(w, {QStringLiteral("one")});
+        w->NextQuestion();
+        typeAnswers(w, {"a0", "a1", "no", "a3", "a4"});
+        w->NextQuestion();
+        QStringList page3;
+        for (int b = 0; b < 10; ++b)
+            page3.append(QStringLiteral("b%1").arg(b));
+        typeAnswers(w, page3);
+        QComboBox *list = child<QComboBox>(w, "RemQns");
+        QCOMPARE(child<QLabel>(w, "TxtRemlbl")->text(), QStringLiteral("Qns left:"));
+        QCOMPARE(list->itemText(0), QStringLiteral("3"));
+        markAnswering(w);
+        QVERIFY(w->session().IsMarked());
+        QVERIFY(list->isVisible());
+        QCOMPARE(child<QLabel>(w, "TxtRemlbl")->text(), QStringLiteral("Qns wrong:"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->itemText(0), QStringLiteral("2"));
+        QCOMPARE(list->currentIndex(), -1);
+
+        emit list->activated(0);
+        QCOMPARE(w->session().QSCount(), 2);
+        QCOMPARE(child<QLabel>(w, "QnTitle")->text(), QStringLiteral("Question 2"));
+        QCOMPARE(w->answerSheet()->Frame(3)->FR->mark(), kCross);
+        QCOMPARE(list->count(), 1);
+        closeQuietly(w);
+
+        // Reopened, the marked paper offers the same pages.
+        PracticeWindow *again = open(104);
+        QComboBox *reopened = child<QComboBox>(again, "RemQns");
+        QVERIFY(reopened->isVisible());
+        QCOMPARE(reopened->count(), 1);
+        QCOMPARE(reopened->itemText(0), QStringLiteral("2"));
+        closeQuietly(again);
     }
 
     void secondAttemptExplainsTheWrongBoxes()
