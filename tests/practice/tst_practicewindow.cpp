@@ -640,36 +640,42 @@ private slots:
         closeQuietly(w);
     }
 
+    // Prints the page shown to a PDF file from the toolbar, without the print
+    // dialog, and gives back the file's text; empty when printing failed.
+    QString printedText(PracticeWindow *w, const QString &pdftotext)
+    {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = m_dir.filePath(QStringLiteral("question.pdf"));
+        QFile::remove(pdf);
+        printer.setOutputFileName(pdf);
+        m_home.Printer = &printer;
+        w->setPrintDialogShown(false);
+        QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
+        QTest::mouseClick(child<QWidget>(w, "ToolBar03"), Qt::LeftButton, {}, QPoint(5, 5));
+        const bool ok = printed.wait(20000) && printed.first().first().toBool();
+        m_home.Printer = nullptr;
+        if (!ok)
+            return {};
+        QProcess text;
+        text.start(pdftotext, {pdf, QStringLiteral("-")});
+        text.waitForFinished(20000);
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
+
     void printsTheShownPageToAPdfFile()
     {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty())
             QSKIP("pdftotext is not installed");
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = m_dir.filePath(QStringLiteral("question.pdf"));
-        printer.setOutputFileName(pdf);
-        m_home.Printer = &printer;
-
         PracticeWindow *w = open(104);
         w->NextQuestion();
         QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
         QVERIFY(loaded.wait(10000));
-        w->setPrintDialogShown(false);
-        QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
-        QTest::mouseClick(child<QWidget>(w, "ToolBar03"), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(printed.wait(20000));
-        QCOMPARE(printed.first().first().toBool(), true);
-        m_home.Printer = nullptr;
+        const QString text = printedText(w, pdftotext);
         closeQuietly(w);
-
-        QProcess text;
-        text.start(pdftotext, {pdf, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(20000));
-        const QString printedText = QString::fromUtf8(text.readAllStandardOutput());
-        QVERIFY2(printedText.contains(QLatin1String("This page has 5 answer boxes.")),
-                 qPrintable(printedText));
-        QVERIFY(printedText.contains(QLatin1String("Question page")));
+        QVERIFY2(text.contains(QLatin1String("This page has 5 answer boxes.")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Question page")));
     }
 
     void printsTheExplanationsWithThePage()
@@ -680,28 +686,12 @@ private slots:
         PracticeWindow *w = markedSecondAttemptOf103();
         QVERIFY(WaitForPageState(w));
         QVERIFY(!panelText(w).isEmpty());
-
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = m_dir.filePath(QStringLiteral("explained.pdf"));
-        printer.setOutputFileName(pdf);
-        m_home.Printer = &printer;
-        w->setPrintDialogShown(false);
-        QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
-        w->PrintQuestion();
-        QVERIFY(printed.wait(20000));
-        QCOMPARE(printed.first().first().toBool(), true);
-        m_home.Printer = nullptr;
+        const QString text = printedText(w, pdftotext);
         closeQuietly(w);
-
-        QProcess text;
-        text.start(pdftotext, {pdf, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(20000));
-        const QString printedText = QString::fromUtf8(text.readAllStandardOutput());
-        QVERIFY2(printedText.contains(QLatin1String("Explanations")), qPrintable(printedText));
-        QVERIFY(printedText.contains(QLatin1String("Answer: 4 (by)")));
-        QVERIFY(printedText.contains(QLatin1String("Here 2 < 3 & bold words stay text.")));
-        QVERIFY(printedText.contains(QLatin1String("Question 5 of page 10044.")));
+        QVERIFY2(text.contains(QLatin1String("Explanations")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Answer: 4 (by)")));
+        QVERIFY(text.contains(QLatin1String("Here 2 < 3 & bold words stay text.")));
+        QVERIFY(text.contains(QLatin1String("Question 5 of page 10044.")));
     }
 
     void copyGuardWatchesThePageOnly()
