@@ -10,6 +10,7 @@ packages=(
   libyaml-cpp-dev libbenchmark-dev
   xvfb xauth poppler-utils imagemagick
   fonts-dejavu-core fonts-liberation2
+  dpkg-dev desktop-file-utils appstream
 )
 
 if [ "$(id -u)" -eq 0 ]; then
