@@ -89,7 +89,8 @@ int main(int argc, char **argv)
     w->answerSheet()->Frame(4)->FA->setText(QStringLiteral("2"));
     mark(w);
     grab(w, out + QStringLiteral("/practice-second-explained.png"));
-    EvaluateInPage(w, QStringLiteral("document.getElementById('quorvane-why').scrollIntoView()"));
+    EvaluateInPage(w, QStringLiteral("document.getElementById('quorvane-why').scrollIntoView();"
+                                     "window.scrollBy(0, -60)"));
     grab(w, out + QStringLiteral("/practice-second-explained-panel.png"));
     w->Unload();
 

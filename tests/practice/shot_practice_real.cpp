@@ -89,7 +89,8 @@ int main(int argc, char **argv)
     }
     grab(w, out + QStringLiteral("/practice-real-second-marked.png"));
     EvaluateInPage(w, QStringLiteral("var panel = document.getElementById('quorvane-why');"
-                                     "if (panel) panel.scrollIntoView()"));
+                                     "if (panel) { panel.scrollIntoView();"
+                                     " window.scrollBy(0, -60); }"));
     grab(w, out + QStringLiteral("/practice-real-second-panel.png"));
     w->NextQuestion();
     waitForPage(w);
