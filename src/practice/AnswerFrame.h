@@ -10,9 +10,9 @@ class QLineEdit;
 class MarkLabel;
 
 // One answer box of the sheet (Frame k): its letter QL k, the answer FA k, the
-// result mark FR k, the expected answer M k and, in the second attempt, the
-// second mark SR k. Positions are kept in twips and applied in pixels; the
-// frame draws the answer's outline.
+// result mark FR k, the expected answer M k with its caption MCap k and, in the
+// second attempt, the second mark SR k. Positions are kept in twips and applied
+// in pixels; the frame draws the answer's outline.
 class AnswerFrame : public QWidget
 {
     Q_OBJECT
@@ -33,11 +33,16 @@ public:
     // Left of a carried box's first-attempt mark in the second attempt.
     int CarriedMarkLeftTwips() const { return m_fa.left() + m_fa.width() + 105; }
     void PlaceFirstMark(int leftTwips);
+    // Shows `text` as the expected answer, after the caption "Answer". The box
+    // is narrow: a long answer is set smaller, then shortened with an ellipsis;
+    // the tooltip always holds all of it.
+    void SetExpectedAnswer(const QString &text);
 
     QLabel *QL = nullptr;
     QLineEdit *FA = nullptr;
     MarkLabel *FR = nullptr;
     QLineEdit *M = nullptr;
+    QLabel *MCap = nullptr;
     MarkLabel *SR = nullptr;
 
 protected:

@@ -1,7 +1,9 @@
 // Writes pictures of a practice window on the real course for a visual check:
 // shot_practice_real <output folder> [paper key] [answer]. Opens the paper
 // (101 unless named), types the answer ("2" unless named) into the first box
-// of its first two pages, and marks it. Run it under xvfb-run.
+// of its first two pages, and marks it. Then opens the second attempt, clicks
+// the first option card of page 1 where it can, and marks that too. Run it
+// under xvfb-run.
 #include "PracticeTestSupport.h"
 #include "content/ResourceExtractor.h"
 #include "content/ResultsStore.h"
@@ -70,6 +72,29 @@ int main(int argc, char **argv)
     w->PreviousQuestion();
     waitForPage(w);
     grab(w, out + QStringLiteral("/practice-real-marked-right.png"));
+    w->Unload();
+
+    home.TakeNum = 2;
+    w = new PracticeWindow(Attempt::Second, home);
+    w->setMarkingStepDelay(1);
+    w->show();
+    waitForPage(w);
+    if (EvaluateInPage(w, QStringLiteral("!!document.querySelector('ol.opts')")).toBool()) {
+        ClickInPage(w, QStringLiteral("document.querySelector('ol.opts > li')"));
+        grab(w, out + QStringLiteral("/practice-real-choice-clicked.png"));
+    }
+    {
+        AnswerPopUps yes({true});
+        w->MarkPaper();
+    }
+    grab(w, out + QStringLiteral("/practice-real-second-marked.png"));
+    EvaluateInPage(w, QStringLiteral("var panel = document.getElementById('quorvane-why');"
+                                     "if (panel) { panel.scrollIntoView();"
+                                     " window.scrollBy(0, -60); }"));
+    grab(w, out + QStringLiteral("/practice-real-second-panel.png"));
+    w->NextQuestion();
+    waitForPage(w);
+    grab(w, out + QStringLiteral("/practice-real-second-marked-page2.png"));
     w->Unload();
     QTest::qWait(200);
     return 0;
