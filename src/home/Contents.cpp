@@ -13,9 +13,12 @@
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
 #include "ui/Twips.h"
+#include "ui/frmPopUp.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -156,6 +159,7 @@ void Contents::Form_Load()
     m_tabs[3]->setCaption(QStringLiteral("Help"));
     m_tabs[3]->setToolTip(QStringLiteral("Help"));
     setTitleText(m_config.title);
+    ProgramTitle = m_config.title;
     m_about->setProgramName(m_config.title);
     lblCOD = m_config.code;
 
@@ -549,16 +553,9 @@ void Contents::ShowPage()
             m_report->ShowReportPane();
             placePage(m_report);
             break;
-        case 3: {
-            QString error;
-            if (!PrintResultsCard(m_level, m_config.title, *Printer, &error)) {
-                QMessageBox box(QMessageBox::Warning, QStringLiteral("Print results"), error,
-                                QMessageBox::Ok, this);
-                box.setObjectName(QStringLiteral("PrintFailed"));
-                box.exec();
-            }
+        case 3:
+            PrintCard();
             break;
-        }
         case 4:
             CloseProgram();
             break;
@@ -581,6 +578,27 @@ void Contents::ShowPage()
             break;
         }
     }
+}
+
+// The card goes to the run's printer without a dialog. When that printer
+// writes a PDF file, an existing file is replaced only after asking, and the
+// pupil is told where the card went.
+void Contents::PrintCard()
+{
+    const QString title = QStringLiteral("Print results");
+    const QString file = PrintTargetFile(*Printer);
+    if (!file.isEmpty() && QFileInfo::exists(file) &&
+        !AskReplaceFile(ProgramFolder, title, QStringLiteral("the results card"), file, this))
+        return;
+    QString error;
+    if (!PrintResultsCard(m_level, m_config.title, *Printer, &error)) {
+        QMessageBox box(QMessageBox::Warning, title, error, QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("PrintFailed"));
+        box.exec();
+        return;
+    }
+    if (!file.isEmpty())
+        TellFileSaved(ProgramFolder, title, QStringLiteral("The results card"), file, this);
 }
 
 void Contents::placePage(QWidget *page)
@@ -654,6 +672,13 @@ void Contents::PrintSetup()
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    // The dialog only chooses the printer: its button says so instead of "Print".
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok)) {
+            ok->setText(QStringLiteral("&Use this printer"));
+            ok->setObjectName(QStringLiteral("UsePrinter"));
+        }
+    }
     if (dialog.exec() == QDialog::Accepted)
         return;
     // A cancelled dialog leaves the printer as it was.

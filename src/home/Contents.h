@@ -2,7 +2,7 @@
 
 #include "content/LevelData.h"
 #include "content/ProductConfig.h"
-#include "home/HomeState.h"
+#include "ui/SharedState.h"
 #include "ui/SkinnedWindow.h"
 
 #include <QPointer>
@@ -21,7 +21,7 @@ class TrashPage;
 // The home window: its load is the program's start-up; it shows the home,
 // report, erase and about pages under the level tabs and the Help tab, and
 // opens the practice windows. It holds the shared state the other windows use.
-class Contents : public SkinnedWindow, public HomeState
+class Contents : public SkinnedWindow, public SharedState
 {
     Q_OBJECT
 
@@ -35,7 +35,6 @@ public:
     QString loadError() const { return m_loadError; }
 
     void RefreshContents() override;
-    QWidget *homeWindow() override { return this; }
 
     void LoadLevel(int level, const QString &code);
     void Topic_Click(int k);
@@ -49,7 +48,15 @@ public:
     void RaiseTab(int n);
     void CloseProgram();
     void PrintSetup();
+    void PrintCard();
     void EraseResults();
+
+    // The home window's own state.
+    bool RefreshLog = false;    // true while RefreshContents runs
+    int txtTabPos = 1;          // chosen tab 1 .. 4
+    int txtToolBarPos = 1;      // last toolbar button 1 .. 4
+    bool txtPressTrack = false; // a toolbar button is held down
+    bool ContentsFocus = false; // the home window is active
 
     const ProductConfig &config() const { return m_config; }
     const LevelData &levelData() const { return m_level; }

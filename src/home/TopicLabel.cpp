@@ -1,5 +1,7 @@
 #include "home/TopicLabel.h"
 
+#include "ui/FocusMark.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,9 +41,6 @@ void TopicLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (hasFocus()) {
         QPainter painter(this);
-        QPen pen(palette().color(foregroundRole()));
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        DrawFocusMark(painter, rect());
     }
 }

@@ -2,8 +2,10 @@
 
 #include "practice/AnswerValidator.h"
 #include "practice/MarkLabel.h"
+#include "ui/FocusMark.h"
 #include "ui/Twips.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,11 +47,15 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     FA->setFont(arial(9, true));
     FA->setFrame(false);
     FA->setToolTip(QStringLiteral("Enter your answer"));
-    FA->setValidator(new AnswerValidator(FA));
+    m_rule = new AnswerValidator(FA);
+    FA->setValidator(m_rule);
     FA->setAccessibleName(QStringLiteral("Answer (%1)").arg(QChar(u'a' + k - 1)));
+    FA->installEventFilter(this);
+    // Only what the pupil typed or pasted brings a hint: that goes to the box
+    // with the focus.
     connect(FA, &QLineEdit::inputRejected, FA, [this] {
-        QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), AnswerValidator::RefusalHint(),
-                           FA);
+        if (FA->hasFocus())
+            QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), m_rule->lastHint(), FA);
     });
 
     M = new QLineEdit(this);
@@ -131,6 +137,11 @@ void AnswerFrame::SetLongLayout(bool isLong)
     update();
 }
 
+void AnswerFrame::SetKind(const QString &kind)
+{
+    m_rule->setKind(kind);
+}
+
 int AnswerFrame::MarkLeftTwips() const
 {
     return m_long ? m_fa.left() + m_fa.width() + 100 : 2040;
@@ -156,7 +167,7 @@ void AnswerFrame::SetExpectedAnswer(const QString &text)
 }
 
 // The outline sits 30 twips above and left of the answer and 15 beyond its
-// right and bottom edges.
+// right and bottom edges; the box with the focus has the focus mark around it.
 void AnswerFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -165,4 +176,13 @@ void AnswerFrame::paintEvent(QPaintEvent *)
         QPoint(Px(m_fa.left() - 30), Px(m_fa.top() - 30)),
         QPoint(Px(m_fa.left() + m_fa.width() + 15), Px(m_fa.top() + m_fa.height() + 15)));
     painter.drawRect(outline);
+    if (FA->hasFocus())
+        DrawFocusMark(painter, outline.adjusted(-1, -1, 2, 2));
+}
+
+bool AnswerFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == FA && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QWidget>
 
+class AnswerValidator;
 class QLabel;
 class QLineEdit;
 class MarkLabel;
@@ -37,6 +38,9 @@ public:
     // is narrow: a long answer is set smaller, then shortened with an ellipsis;
     // the tooltip always holds all of it.
     void SetExpectedAnswer(const QString &text);
+    // The answer kind of the box shown, which sets what the answer takes
+    // (a choice box one option number).
+    void SetKind(const QString &kind);
 
     QLabel *QL = nullptr;
     QLineEdit *FA = nullptr;
@@ -47,11 +51,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void place(QWidget *w, const QRect &twips);
     void fitLetter();
 
+    AnswerValidator *m_rule = nullptr;
     bool m_long = false;
     QRect m_fa, m_fr, m_m;
 };

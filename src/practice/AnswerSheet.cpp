@@ -7,6 +7,7 @@
 #include "ui/PictureCache.h"
 #include "ui/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -42,6 +43,8 @@ AnswerSheet::AnswerSheet(Attempt attempt, const QString &programFolder, QWidget 
     }
     for (int k = 1; k < kBoxes; ++k)
         setTabOrder(m_frames[k - 1]->FA, m_frames[k]->FA);
+    for (AnswerFrame *frame : m_frames)
+        frame->FA->installEventFilter(this);
 
     m_instruction = new QLabel(this);
     m_instruction->setObjectName(QStringLiteral("PicInstruction"));
@@ -75,7 +78,7 @@ void AnswerSheet::SetupAnswerBoxes(const PracticeSession &s, bool markedView)
     for (int k = 1; k <= n; ++k) {
         AnswerFrame *f = m_frames[k - 1];
         const int i = d + k;
-        f->FA->setMaxLength(t.BoxKinds[i] == QLatin1String("Q") ? 1 : 32767);
+        f->SetKind(t.BoxKinds[i]);
         f->FA->setText(s.Answers()[i]);
         f->FA->setCursorPosition(0);
 
@@ -128,4 +131,59 @@ QStringList AnswerSheet::PageTexts() const
     for (int k = 1; k <= m_shown; ++k)
         texts.append(m_frames[k - 1]->FA->text());
     return texts;
+}
+
+bool AnswerSheet::TakesTyping(int k) const
+{
+    return !m_frames[k - 1]->FA->isReadOnly();
+}
+
+int AnswerSheet::FirstEmptyBox() const
+{
+    for (int k = 1; k <= m_shown; ++k) {
+        if (TakesTyping(k) && m_frames[k - 1]->FA->text().trimmed().isEmpty())
+            return k;
+    }
+    for (int k = 1; k <= m_shown; ++k) {
+        if (TakesTyping(k))
+            return k;
+    }
+    return m_shown >= 1 ? 1 : 0;
+}
+
+void AnswerSheet::FocusFirstEmptyBox()
+{
+    if (const int k = FirstEmptyBox())
+        m_frames[k - 1]->FA->setFocus(Qt::OtherFocusReason);
+}
+
+int AnswerSheet::NextBox(int k) const
+{
+    bool anyTyping = false;
+    for (int j = 1; j <= m_shown; ++j)
+        anyTyping = anyTyping || TakesTyping(j);
+    for (int j = k + 1; j <= m_shown; ++j) {
+        if (!anyTyping || TakesTyping(j))
+            return j;
+    }
+    return 0;
+}
+
+bool AnswerSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            for (int k = 1; k <= m_shown; ++k) {
+                if (m_frames[k - 1]->FA != watched)
+                    continue;
+                if (const int next = NextBox(k))
+                    m_frames[next - 1]->FA->setFocus(Qt::TabFocusReason);
+                else
+                    emit enterAfterLastBox();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,15 +1,14 @@
 #include "practice/PracticeWindow.h"
 
 #include "content/ValueText.h"
-#include "home/HomeState.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
 #include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
+#include "ui/SharedState.h"
 #include "ui/Twips.h"
-#include "ui/frmPopUp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,7 +86,7 @@ QLabel *textLabel(const QString &name, const QString &text, QWidget *parent, dou
 }
 
 // The printer of the run, made here when the home window has none yet.
-QPrinter *runPrinter(HomeState &home)
+QPrinter *runPrinter(SharedState &home)
 {
     static std::unique_ptr<QPrinter> fallback;
     if (!home.Printer) {
@@ -99,7 +98,7 @@ QPrinter *runPrinter(HomeState &home)
 
 } // namespace
 
-PracticeWindow::PracticeWindow(Attempt attempt, HomeState &home, QWidget *parent)
+PracticeWindow::PracticeWindow(Attempt attempt, SharedState &home, QWidget *parent)
     : SkinnedWindow(WindowKind::Practice, home.ProgramFolder, parent), m_attempt(attempt),
       m_home(home), m_session(attempt, {home.ProgramFolder, home.LChose, home.lblCOD, home.PaperNum,
                                         home.TopicCount, home.TtPapersCon})
@@ -145,6 +144,7 @@ void PracticeWindow::Form_Load()
     FillRemainingList();
     if (m_session.IsMarked())
         MarkPaper();
+    m_sheet->FocusFirstEmptyBox();
 
     m_sheetShown = true;
     m_startTime = QDateTime::currentDateTime();
@@ -171,6 +171,7 @@ void PracticeWindow::LoadSkin()
 
     m_view = new QuestionView(this);
     connect(m_view, &QuestionView::pageLoaded, this, &PracticeWindow::questionPageLoaded);
+    connect(m_view, &QuestionView::questionPrinted, this, &PracticeWindow::questionPrinted);
 
     m_titleBand = new QWidget(this);
     m_titleBand->setObjectName(QStringLiteral("QnTitleBG"));
@@ -193,6 +194,7 @@ void PracticeWindow::LoadSkin()
 
     m_sheet = new AnswerSheet(m_attempt, folder, this);
     m_link = new QuestionPageLink(m_view, m_sheet, m_session, this);
+    connect(m_sheet, &AnswerSheet::enterAfterLastBox, this, &PracticeWindow::NextQuestion);
 
     m_sizer = new QLabel(this);
     m_sizer->setObjectName(QStringLiteral("Sizer"));
@@ -400,6 +402,8 @@ void PracticeWindow::Form_Resize()
                                  Px(r.toolButtons[size_t(i)].top()));
     m_paperSum->move(Px(r.paperSum.left()), Px(r.paperSum.top()));
     m_sheet->setGeometry(pxRect(r.ansBox));
+    // A sheet slid out of the window is hidden, so the keyboard cannot reach it.
+    m_sheet->setVisible(m_sheetShown);
     m_hideStrip->setGeometry(pxRect(r.hideStrip));
     m_handle->move((m_hideStrip->width() - m_handle->width()) / 2,
                    (m_hideStrip->height() - m_handle->height()) / 2);
@@ -435,7 +439,7 @@ void PracticeWindow::FillRemainingList()
     m_remQns->setCurrentIndex(-1);
 }
 
-void PracticeWindow::ChangePage(int page, bool focusFirstBox)
+void PracticeWindow::ChangePage(int page)
 {
     if (page < 1 || page > m_session.PageCount())
         return;
@@ -450,25 +454,24 @@ void PracticeWindow::ChangePage(int page, bool focusFirstBox)
         QFile::remove(leaving);
     ShowQuestionPage();
     FillRemainingList();
-    if (focusFirstBox)
-        m_sheet->Frame(1)->FA->setFocus();
+    m_sheet->FocusFirstEmptyBox();
 }
 
 void PracticeWindow::NextQuestion()
 {
     if (m_session.QSCount() < m_session.PageCount())
-        ChangePage(m_session.QSCount() + 1, true);
+        ChangePage(m_session.QSCount() + 1);
 }
 
 void PracticeWindow::PreviousQuestion()
 {
     if (m_session.QSCount() > 1)
-        ChangePage(m_session.QSCount() - 1, true);
+        ChangePage(m_session.QSCount() - 1);
 }
 
 void PracticeWindow::RemQns_Click(int page)
 {
-    ChangePage(page, false);
+    ChangePage(page);
 }
 
 void PracticeWindow::reportWriteError(const QString &what, const QString &error)
@@ -476,6 +479,13 @@ void PracticeWindow::reportWriteError(const QString &what, const QString &error)
     QMessageBox::warning(this, QStringLiteral("Quorvane"),
                          what + QStringLiteral("\n\n") + error +
                              QStringLiteral("\n\nYour answers are kept in this window."));
+}
+
+bool PracticeWindow::askPopUp(const QString &title, const QString &message, int buttons,
+                              PopUpFocus focus)
+{
+    m_home.PopUpResponse = AskPopUp(m_home.ProgramFolder, title, message, buttons, this, focus);
+    return m_home.PopUpResponse;
 }
 
 void PracticeWindow::SavePaper()
@@ -488,7 +498,7 @@ void PracticeWindow::SavePaper()
         reportWriteError(QStringLiteral("The paper could not be saved."), error);
         return;
     }
-    AskPopUp(m_home, QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, this);
+    askPopUp(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1);
 }
 
 void PracticeWindow::MarkPaper()
@@ -505,7 +515,7 @@ void PracticeWindow::MarkPaper()
                 ? QStringLiteral("You have not answered all the questions.  Do you still want "
                                  "to mark your practice?")
                 : QStringLiteral("Do you want to mark your practice now?");
-        if (!AskPopUp(m_home, QStringLiteral("Marking"), question, 2, this))
+        if (!askPopUp(QStringLiteral("Marking"), question, 2, PopUpFocus::Second))
             return;
 
         m_marking = true;
@@ -564,13 +574,28 @@ void PracticeWindow::ShowMarkedView()
 
 void PracticeWindow::ClosePaper()
 {
-    if (AskPopUp(m_home, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+    if (askPopUp(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2))
         Unload();
 }
 
 void PracticeWindow::PrintQuestion()
 {
     m_view->PrintQuestion(runPrinter(m_home), m_printDialog);
+}
+
+// A question printed to a PDF file ends with where it went, or why it did not.
+void PracticeWindow::questionPrinted(bool ok)
+{
+    const QString file = m_view->printedFile();
+    if (file.isEmpty())
+        return;
+    const QString title = QStringLiteral("Print question");
+    if (ok)
+        TellFileSaved(m_home.ProgramFolder, title, QStringLiteral("The question"), file, this);
+    else
+        QMessageBox::warning(
+            this, title,
+            QStringLiteral("The question was not saved.\n%1").arg(m_view->printError()));
 }
 
 void PracticeWindow::closeRequested()
@@ -601,6 +626,19 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         return;
     }
     SkinnedWindow::closeEvent(event);
+}
+
+// The window comes to the front with the keyboard in its answer sheet, so the
+// first key typed after opening a paper reaches the first empty box.
+void PracticeWindow::showEvent(QShowEvent *event)
+{
+    SkinnedWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    raise();
+    activateWindow();
+    m_sheet->FocusFirstEmptyBox();
 }
 
 void PracticeWindow::Timer1_Timer()

@@ -4,18 +4,19 @@
 #include "practice/PracticeSession.h"
 #include "ui/PracticeLayout.h"
 #include "ui/SkinnedWindow.h"
+#include "ui/frmPopUp.h"
 
 #include <QDateTime>
 #include <array>
 
 class AnswerSheet;
-class HomeState;
 class PictureButton;
 class QComboBox;
 class QLabel;
 class QTimer;
 class QuestionPageLink;
 class QuestionView;
+class SharedState;
 
 // The practice window: Test1 for a first attempt, Test2 for a second. It shows
 // one question page of the paper beside the answer sheet, moves between the
@@ -26,7 +27,7 @@ class PracticeWindow : public SkinnedWindow
     Q_OBJECT
 
 public:
-    PracticeWindow(Attempt attempt, HomeState &home, QWidget *parent = nullptr);
+    PracticeWindow(Attempt attempt, SharedState &home, QWidget *parent = nullptr);
     ~PracticeWindow() override;
 
     // Closes the window without asking: deletes the page file and refreshes the home window.
@@ -64,6 +65,7 @@ protected:
     void activeChanged(bool active) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -76,13 +78,18 @@ private:
     void buildStatusBand();
     void buildScorePanel();
     void Form_Resize();
-    void ChangePage(int page, bool focusFirstBox);
+    void ChangePage(int page);
     void ShowQuestionPage();
     void FillRemainingList();
     void ShowMarkedView();
     void Timer1_Timer();
     void runMarkingAnimation();
     void reportWriteError(const QString &what, const QString &error);
+    void questionPrinted(bool ok);
+    // Asks through the pop-up, centred over this window, and leaves the answer
+    // in the shared PopUpResponse.
+    bool askPopUp(const QString &title, const QString &message, int buttons,
+                  PopUpFocus focus = PopUpFocus::First);
     QLabel *statusPanel(const QString &name, const QString &picture, int leftTwips, int widthTwips);
 
     // Corner drag and edge cursors.
@@ -91,7 +98,7 @@ private:
     void cornerDragTo(const QPoint &globalPos);
 
     Attempt m_attempt;
-    HomeState &m_home;
+    SharedState &m_home;
     PracticeSession m_session;
     QDateTime m_startTime;
     bool m_sheetShown = true;
@@ -101,6 +108,7 @@ private:
     bool m_dragging = false;
     int m_stepDelay = 200;
     bool m_printDialog = true;
+    bool m_shownOnce = false;
     PracticeRects m_rects;
     PracticePieces m_pieces;
 

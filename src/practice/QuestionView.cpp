@@ -1,5 +1,7 @@
 #include "practice/QuestionView.h"
 
+#include "content/SafeWrite.h"
+
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -24,8 +26,6 @@ QuestionView::QuestionView(QWidget *parent) : QWebEngineView(parent)
         emit pageLoaded(ok);
     });
     connect(this, &QWebEngineView::printFinished, this, &QuestionView::questionPrinted);
-    connect(this, &QWebEngineView::pdfPrintingFinished, this,
-            [this](const QString &, bool ok) { emit questionPrinted(ok); });
 }
 
 void QuestionView::ShowFile(const QString &path)
@@ -87,14 +87,29 @@ bool QuestionView::PrintQuestion(QPrinter *printer, bool ask)
         if (dialog.exec() != QDialog::Accepted)
             return false;
     }
+    m_printError.clear();
+    m_printedFile.clear();
     // A PDF file gets the page itself, text and all; a printer gets it drawn
     // page by page.
     if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
-        printToPdf(printer->outputFileName(), printer->pageLayout(), printer->pageRanges());
+        const QString path = printer->outputFileName();
+        m_printedFile = path;
+        page()->printToPdf([this, path](const QByteArray &pdf) { pdfReady(path, pdf); },
+                           printer->pageLayout(), printer->pageRanges());
         return true;
     }
     if (printer->resolution() > kPrintResolution)
         printer->setResolution(kPrintResolution);
     print(printer);
     return true;
+}
+
+void QuestionView::pdfReady(const QString &path, const QByteArray &pdf)
+{
+    bool ok = !pdf.isEmpty();
+    if (!ok)
+        m_printError = QStringLiteral("The page could not be made into a PDF file.");
+    else
+        ok = WriteFileAtomically(path, pdf, &m_printError);
+    emit questionPrinted(ok);
 }

@@ -19,8 +19,13 @@ public:
     void ShowFile(const QString &path);
     // Prints the page shown on `printer`, after the print dialog when `ask` is
     // set. Returns false when the dialog was cancelled; questionPrinted follows
-    // once the printing has finished.
+    // once the printing has finished. A PDF file replaces the file only once
+    // it is complete.
     bool PrintQuestion(QPrinter *printer, bool ask = true);
+    // The PDF file the last print went to, empty when it went to a printer,
+    // and why it failed, if it did.
+    QString printedFile() const { return m_printedFile; }
+    QString printError() const { return m_printError; }
 
 signals:
     // The page finished loading and the guard watches its document.
@@ -38,5 +43,9 @@ private:
     void attachDocument();
     void showGuardMessage();
 
+    void pdfReady(const QString &path, const QByteArray &pdf);
+
     QObject *m_watched = nullptr;
+    QString m_printedFile;
+    QString m_printError;
 };

@@ -1,5 +1,6 @@
 #include "reports/ReportBar.h"
 
+#include "ui/FocusMark.h"
 #include "ui/Twips.h"
 
 #include <QKeyEvent>
@@ -55,12 +56,8 @@ void ReportBar::paintEvent(QPaintEvent *)
     }
     if (m_pressed)
         p.fillRect(rect(), QColor(0, 0, 128, 40));
-    if (hasFocus()) {
-        QPen pen(QColor(0, 0, 128));
-        pen.setStyle(Qt::DotLine);
-        p.setPen(pen);
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
-    }
+    if (hasFocus())
+        DrawFocusMark(p, rect());
 }
 
 void ReportBar::mousePressEvent(QMouseEvent *event)

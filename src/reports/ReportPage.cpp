@@ -1,14 +1,16 @@
 #include "reports/ReportPage.h"
 
 #include "content/ResultsStore.h"
-#include "home/HomePage.h"
-#include "home/HomeState.h"
 #include "reports/ReportBar.h"
 #include "reports/ResultsCardPrinter.h"
 #include "reports/TrendGeometry.h"
 #include "reports/TrendScaleLabel.h"
+#include "ui/FocusMark.h"
+#include "ui/HomePageSize.h"
 #include "ui/PictureCache.h"
+#include "ui/SharedState.h"
 #include "ui/Twips.h"
+#include "ui/frmPopUp.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -80,7 +82,7 @@ int fittingPixelSize(const QFont &base, const QList<QPair<QString, int>> &texts,
 
 } // namespace
 
-ReportPage::ReportPage(HomeState &home, QWidget *parent) : QWidget(parent), m_home(home)
+ReportPage::ReportPage(SharedState &home, QWidget *parent) : QWidget(parent), m_home(home)
 {
     setObjectName(QStringLiteral("Body_Report"));
     resize(Px(kHomePageWidth), Px(kHomePageHeight));
@@ -175,10 +177,12 @@ void ReportPage::buildSummaryPane()
     m_saveLink->setToolTip(QStringLiteral("Save the results card as a PDF file"));
     m_saveLink->setFlat(true);
     m_saveLink->setCursor(Qt::PointingHandCursor);
-    m_saveLink->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; text-decoration: underline; border: none; padding: 2px 4px; "
-        "background: transparent; }"
-        "QPushButton:hover, QPushButton:focus { color: rgb(255, 192, 255); }"));
+    m_saveLink->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; text-decoration: underline; padding: 2px 4px; "
+                       "border: 2px solid transparent; background: transparent; }"
+                       "QPushButton:hover { color: rgb(255, 192, 255); }"
+                       "QPushButton:focus { color: rgb(255, 192, 255); border-color: %1; }")
+            .arg(FocusMarkColour().name()));
     QFont linkFont = m_saveLink->font();
     linkFont.setPixelSize(12);
     m_saveLink->setFont(linkFont);
@@ -410,6 +414,9 @@ void ReportPage::ShowReportPane()
     pane->setGeometry(0, paneTop, width(), paneHeight);
     if (pane == m_panes[0])
         placeSaveLink();
+    // Covered panes are hidden too, so the keyboard never lands on them.
+    for (QWidget *other : m_panes)
+        other->setVisible(other == pane);
     pane->raise();
     for (ReportBar *bar : m_bars)
         bar->raise();
@@ -439,9 +446,12 @@ void ReportPage::SaveAsPdf()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    const QString title = m_home.homeWindow() ? m_home.homeWindow()->windowTitle() : QString();
     QString error;
-    if (!SaveResultsCardPdf(m_level, title, path, &error))
+    if (!SaveResultsCardPdf(m_level, m_home.ProgramTitle, path, &error)) {
         QMessageBox::warning(this, QStringLiteral("Save as PDF"),
                              QStringLiteral("The results card was not saved.\n%1").arg(error));
+        return;
+    }
+    TellFileSaved(m_home.ProgramFolder, QStringLiteral("Save as PDF"),
+                  QStringLiteral("The results card"), path, window());
 }

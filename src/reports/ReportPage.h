@@ -7,10 +7,10 @@
 #include <QPixmap>
 #include <QWidget>
 
-class HomeState;
 class QLabel;
 class QPushButton;
 class ReportBar;
+class SharedState;
 class TrendScaleLabel;
 
 // The report page of the home window: three panes under clickable bars
@@ -21,7 +21,7 @@ class ReportPage : public QWidget
     Q_OBJECT
 
 public:
-    ReportPage(HomeState &home, QWidget *parent = nullptr);
+    ReportPage(SharedState &home, QWidget *parent = nullptr);
 
     // Computes every figure of the page from the level data and draws the
     // trend plot from the level's trend file.
@@ -62,7 +62,7 @@ private:
     void DrawTrendPlot();
     void showPane(int pos);
 
-    HomeState &m_home;
+    SharedState &m_home;
     LevelData m_level;
     ReportFigures m_figures;
     QPixmap m_trendPicture;

@@ -6,7 +6,7 @@ const QString kBlank = QStringLiteral(" ");
 
 QString rule()
 {
-    return QString(128, QLatin1Char('-'));
+    return QString(ResultsCard::kColumns - ResultsCard::kZoneWidth, QLatin1Char('-'));
 }
 
 } // namespace

@@ -7,10 +7,16 @@
 #include <QStringList>
 
 // The printed results card as lines of items in 14-column print zones: a title,
-// then per topic a heading block and one line per paper.
+// then per topic a heading block and one line per paper. The rules above and
+// below the column headings run from zone 2 to the end of zone 8, the columns
+// they rule.
 struct ResultsCard
 {
     static constexpr int kZoneWidth = 14;
+    // The table of papers fills zones 2 to 8; zone 1 stays blank.
+    static constexpr int kZones = 8;
+    // Columns of a whole line of the table, from column 0 to the end of zone 8.
+    static constexpr int kColumns = kZones * kZoneWidth;
 
     struct Line
     {

@@ -3,13 +3,17 @@
 #include "content/SafeWrite.h"
 
 #include <QFile>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QtMath>
 
 namespace {
+
+// The card's type size when the page is wide enough for it.
+constexpr qreal kLargestPoints = 10;
 
 void setError(QString *error, const QString &message)
 {
@@ -17,12 +21,54 @@ void setError(QString *error, const QString &message)
         *error = message;
 }
 
-bool printsToFile(const QPrinter &printer)
+// Draws the card into a PDF file beside the target, with the given page
+// layout, and puts it in place whole.
+bool writeCardPdf(const ResultsCard &card, const QString &title, const QString &path,
+                  const QPageLayout *layout, QString *error)
 {
-    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        setError(error, QStringLiteral("No room for a temporary file: %1").arg(work.errorString()));
+        return false;
+    }
+    const QString draft = work.filePath(QStringLiteral("card.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(draft);
+    printer.setDocName(title);
+    if (layout)
+        printer.setPageLayout(*layout);
+    if (!RenderResultsCard(card, printer, error))
+        return false;
+    QFile file(draft);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error,
+                 QStringLiteral("The PDF file could not be made: %1").arg(file.errorString()));
+        return false;
+    }
+    return WriteFileAtomically(path, file.readAll(), error);
 }
 
 } // namespace
+
+QString PrintTargetFile(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+}
+
+QFont CardFont(const QPaintDevice &device, int width)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(kLargestPoints);
+    // A blank zone's width stays free at the right, as zone 1 is at the left.
+    const qreal line = QFontMetricsF(font, &device).horizontalAdvance(QLatin1Char('-')) *
+                       (ResultsCard::kColumns + ResultsCard::kZoneWidth);
+    if (line > width)
+        font.setPointSizeF(qFloor(kLargestPoints * width / line * 4) / 4.0);
+    return font;
+}
 
 bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *error)
 {
@@ -33,15 +79,18 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
                             .arg(printer.printerName()));
         return false;
     }
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int column = qMax(1, metrics.averageCharWidth());
-    const int lineHeight = qMax(1, metrics.lineSpacing());
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect page(0, 0, area.width(), area.height());
+    painter.setFont(CardFont(printer, page.width()));
+    const QFontMetricsF metrics(painter.font(), &printer);
+    // Every character of a fixed-pitch font is one column wide, so the zones,
+    // the headings and the rules line up exactly.
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('-'));
+    const qreal lineHeight = qMax(1.0, metrics.lineSpacing());
     // What runs past the printable width, such as the end of the long rule, is cut.
     painter.setClipRect(page);
 
-    const QList<QList<int>> pages = card.pages(page.height() / lineHeight);
+    const QList<QList<int>> pages = card.pages(int(page.height() / lineHeight));
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (p > 0 && !printer.newPage()) {
             painter.end();
@@ -50,12 +99,12 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
             return false;
         }
         painter.setClipRect(page);
-        int baseline = metrics.ascent();
+        qreal baseline = metrics.ascent();
         for (int n : pages[p]) {
             const ResultsCard::Line &line = card.lines[n];
             const QList<int> columns = ResultsCard::zoneColumns(line.items);
             for (qsizetype k = 0; k < line.items.size(); ++k)
-                painter.drawText(columns[k] * column, baseline, line.items[k]);
+                painter.drawText(QPointF(columns[k] * column, baseline), line.items[k]);
             baseline += lineHeight;
         }
     }
@@ -69,34 +118,23 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
 bool PrintResultsCard(const LevelData &level, const QString &title, QPrinter &printer,
                       QString *error)
 {
-    if (QPrinterInfo::availablePrinters().isEmpty() && !printsToFile(printer)) {
+    const QString file = PrintTargetFile(printer);
+    if (QPrinterInfo::availablePrinters().isEmpty() && file.isEmpty()) {
         setError(error, QStringLiteral("No printer is installed, so the results card cannot be "
                                        "printed. Install a printer, or use \"Save as PDF...\" "
                                        "on the report page."));
         return false;
     }
-    return RenderResultsCard(ResultsCard::build(level, title), printer, error);
+    const ResultsCard card = ResultsCard::build(level, title);
+    if (!file.isEmpty()) {
+        const QPageLayout layout = printer.pageLayout();
+        return writeCardPdf(card, title, file, &layout, error);
+    }
+    return RenderResultsCard(card, printer, error);
 }
 
 bool SaveResultsCardPdf(const LevelData &level, const QString &title, const QString &path,
                         QString *error)
 {
-    QTemporaryDir work;
-    if (!work.isValid()) {
-        setError(error, QStringLiteral("No room for a temporary file: %1").arg(work.errorString()));
-        return false;
-    }
-    const QString draft = work.filePath(QStringLiteral("card.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(draft);
-    printer.setDocName(title);
-    if (!RenderResultsCard(ResultsCard::build(level, title), printer, error))
-        return false;
-    QFile file(draft);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("The PDF file could not be made: %1").arg(file.errorString()));
-        return false;
-    }
-    return WriteFileAtomically(path, file.readAll(), error);
+    return writeCardPdf(ResultsCard::build(level, title), title, path, nullptr, error);
 }

@@ -1,5 +1,6 @@
 #include "ui/PictureButton.h"
 
+#include "ui/FocusMark.h"
 #include "ui/PictureCache.h"
 
 #include <QCursor>
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSet>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 
 namespace {
@@ -169,12 +169,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     const QPixmap picture = SkinPicture(m_folder, m_shown);
     if (!picture.isNull())
         painter.drawPixmap(rect(), picture);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus())
+        DrawFocusMark(painter, rect());
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)

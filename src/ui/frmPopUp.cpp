@@ -1,6 +1,5 @@
 #include "ui/frmPopUp.h"
 
-#include "home/HomeState.h"
 #include "ui/CaptionDrag.h"
 #include "ui/Outline.h"
 #include "ui/PictureButton.h"
@@ -9,6 +8,8 @@
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -24,9 +25,8 @@ constexpr int kShortMessage = 33;
 
 } // namespace
 
-frmPopUp::frmPopUp(const QString &programFolder, bool &response, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_folder(programFolder),
-      m_response(response)
+frmPopUp::frmPopUp(const QString &programFolder, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_folder(programFolder)
 {
     setObjectName(QStringLiteral("frmPopUp"));
     setModal(true);
@@ -127,6 +127,11 @@ void frmPopUp::CallPop(const QString &title, const QString &message, int buttons
     }
 }
 
+QString frmPopUp::FitLine(const QString &text) const
+{
+    return m_message->fontMetrics().elidedText(text, Qt::ElideMiddle, m_message->width());
+}
+
 void frmPopUp::But1_Click() { answer(true); }
 
 void frmPopUp::But2_Click() { answer(false); }
@@ -140,9 +145,10 @@ void frmPopUp::answer(bool yes)
 
 void frmPopUp::keyPressEvent(QKeyEvent *event)
 {
-    // Only the buttons answer: Escape does not dismiss the box.
+    // Escape takes the safe way out: No to a question, OK to a notice.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        answer(m_but2->isHidden());
         return;
     }
     QDialog::keyPressEvent(event);
@@ -159,15 +165,58 @@ void frmPopUp::closeEvent(QCloseEvent *event)
 void frmPopUp::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    m_but1->setFocus(Qt::OtherFocusReason);
+    // The keyboard answers the box at once, whatever window was active before.
+    activateWindow();
+    PictureButton *start =
+        m_startFocus == PopUpFocus::Second && !m_but2->isHidden() ? m_but2 : m_but1;
+    start->setFocus(Qt::OtherFocusReason);
 }
 
-bool AskPopUp(HomeState &home, const QString &title, const QString &message, int buttons,
-              QWidget *owner)
+bool AskPopUp(const QString &programFolder, const QString &title, const QString &message,
+              int buttons, QWidget *owner, PopUpFocus focus)
 {
-    QWidget *over = owner ? owner : home.homeWindow();
-    frmPopUp box(home.ProgramFolder, home.PopUpResponse, over);
-    box.CallPop(title, message, buttons, over);
+    frmPopUp box(programFolder, owner);
+    box.setStartFocus(focus);
+    box.CallPop(title, message, buttons, owner);
     box.exec();
-    return home.PopUpResponse;
+    return box.response();
+}
+
+namespace {
+
+// Three lines: the first, then the file's name, then "in" its folder, each
+// fitted to the box.
+QString fileMessage(const frmPopUp &box, const QString &first, const QString &path,
+                    const QString &last = QString())
+{
+    const QFileInfo file(path);
+    QStringList lines{
+        first, box.FitLine(file.fileName()),
+        box.FitLine(QStringLiteral("in ") + QDir::toNativeSeparators(file.absolutePath()))};
+    if (!last.isEmpty())
+        lines.append(last);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void TellFileSaved(const QString &programFolder, const QString &title, const QString &what,
+                   const QString &path, QWidget *owner)
+{
+    frmPopUp box(programFolder, owner);
+    box.CallPop(title, fileMessage(box, what + QStringLiteral(" was saved as"), path), 1, owner);
+    box.exec();
+}
+
+bool AskReplaceFile(const QString &programFolder, const QString &title, const QString &what,
+                    const QString &path, QWidget *owner)
+{
+    frmPopUp box(programFolder, owner);
+    box.setStartFocus(PopUpFocus::Second);
+    box.CallPop(title,
+                fileMessage(box, QStringLiteral("There is already a file"), path,
+                            QStringLiteral("Replace it with %1?").arg(what)),
+                2, owner);
+    box.exec();
+    return box.response();
 }

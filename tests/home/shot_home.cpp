@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     save(&home, out + QStringLiteral("/home-trash-3.png"));
     click(home, "Tab02");
 
-    frmPopUp ask(dir.path(), home.PopUpResponse, &home);
+    frmPopUp ask(dir.path(), &home);
     ask.CallPop(QStringLiteral("Marking"),
                 QStringLiteral("You have not answered all the questions.  Do you still want to "
                                "mark your practice?"),
@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
     ask.show();
     save(&ask, out + QStringLiteral("/home-popup-yesno.png"));
     ask.hide();
-    frmPopUp notice(dir.path(), home.PopUpResponse, &home);
+    frmPopUp notice(dir.path(), &home);
     notice.CallPop(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &home);
     notice.show();
     save(&notice, out + QStringLiteral("/home-popup-ok.png"));

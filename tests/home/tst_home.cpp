@@ -4,6 +4,7 @@
 #include "content/ResultsStore.h"
 #include "home/AboutPage.h"
 #include "home/Contents.h"
+#include "ui/FocusMark.h"
 #include "ui/PictureButton.h"
 
 #include <QDir>
@@ -48,6 +49,21 @@ template <typename T> T *child(QWidget &w, const QString &name)
     return found;
 }
 
+// Answers the skinned pop-ups as they appear, in order (true: the first
+// button), and records their messages.
+void answerPopUps(QList<bool> answers, QStringList *messages)
+{
+    if (answers.isEmpty())
+        return;
+    WhenShown(QStringLiteral("frmPopUp"), [answers, messages](QWidget *box) mutable {
+        messages->append(box->findChild<QLabel *>(QStringLiteral("lblMessage"))->text());
+        QWidget *button = box->findChild<QWidget *>(answers.takeFirst() ? QStringLiteral("But1")
+                                                                        : QStringLiteral("But2"));
+        answerPopUps(answers, messages);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    });
+}
+
 QString captionOf(QWidget &w, const QString &label)
 {
     auto *l = w.findChild<QLabel *>(label);
@@ -76,7 +92,11 @@ private slots:
     void webLink();
     void cancelledPrinterSetupChangesNothing();
     void printWithoutPrinterSaysSo();
+    void printingToAFileAsksBeforeReplacing_data();
+    void printingToAFileAsksBeforeReplacing();
     void keyboard();
+    void tabStopsOnlyOnWhatIsSeen_data();
+    void tabStopsOnlyOnWhatIsSeen();
 };
 
 void TestHome::startUp()
@@ -416,6 +436,10 @@ void TestHome::cancelledPrinterSetupChangesNothing()
     WhenShown(QStringLiteral("CommonDialog1"), [&](QWidget *w) {
         dialogShown = true;
         QCOMPARE(w->windowTitle(), QStringLiteral("Printer Setup"));
+        // Its button chooses the printer; it prints nothing.
+        auto *use = w->findChild<QPushButton *>(QStringLiteral("UsePrinter"));
+        QVERIFY(use && use->isVisible());
+        QCOMPARE(use->text(), QStringLiteral("&Use this printer"));
         static_cast<QDialog *>(w)->reject();
     });
     child<PictureButton>(home, QStringLiteral("ToolBar04"))->click();
@@ -442,6 +466,54 @@ void TestHome::printWithoutPrinterSaysSo()
     });
     child<PictureButton>(home, QStringLiteral("ToolBar03"))->click();
     QVERIFY(told);
+    QCOMPARE(home.frontPage()->objectName(), QStringLiteral("Body_Home"));
+}
+
+void TestHome::printingToAFileAsksBeforeReplacing_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("a new file") << false << QList<bool>{true} << true;
+    QTest::newRow("an existing file, No") << true << QList<bool>{false} << false;
+    QTest::newRow("an existing file, Yes") << true << QList<bool>{true, true} << true;
+}
+
+// The run's printer writes a PDF file (a question was printed to one): the
+// card never replaces a file without asking, and says where it went.
+void TestHome::printingToAFileAsksBeforeReplacing()
+{
+    QFETCH(bool, exists);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    Contents home(dir.path());
+    home.show();
+    const QString pdf = dir.filePath(QStringLiteral("question.pdf"));
+    const QByteArray question("%PDF-1.4 the question saved earlier");
+    if (exists) {
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(question);
+    }
+    home.Printer->setOutputFormat(QPrinter::PdfFormat);
+    home.Printer->setOutputFileName(pdf);
+
+    QStringList messages;
+    answerPopUps(answers, &messages);
+    child<PictureButton>(home, QStringLiteral("ToolBar03"))->click();
+    QCOMPARE(messages.size(), answers.size());
+    const QString folderLine = QStringLiteral("in ") + QDir::toNativeSeparators(dir.path());
+    if (exists)
+        QCOMPARE(messages.first(), QStringLiteral("There is already a file\nquestion.pdf\n%1\n"
+                                                  "Replace it with the results card?")
+                                       .arg(folderLine));
+    if (written)
+        QCOMPARE(messages.last(),
+                 QStringLiteral("The results card was saved as\nquestion.pdf\n%1").arg(folderLine));
+    const QByteArray now = FileBytes(pdf);
+    QCOMPARE(now == question, exists && !written);
+    QCOMPARE(now.startsWith("%PDF") && now.size() > 1000, written);
     QCOMPARE(home.frontPage()->objectName(), QStringLiteral("Body_Home"));
 }
 
@@ -478,6 +550,46 @@ void TestHome::keyboard()
     QCOMPARE(home.TopicCount, 6);
     for (const char *name : {"Tab02", "ToolBar01", "ToolBar04", "P1a", "imgProgClose"})
         QVERIFY2(!child<QWidget>(home, QLatin1String(name))->accessibleName().isEmpty(), name);
+}
+
+void TestHome::tabStopsOnlyOnWhatIsSeen_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::newRow("home page") << QStringList{};
+    QTest::newRow("report, overall results") << QStringList{"ToolBar02"};
+    QTest::newRow("report, topical results") << QStringList{"ToolBar02", "RCBar2"};
+    QTest::newRow("report, trend") << QStringList{"ToolBar02", "RCBar3"};
+    QTest::newRow("about page") << QStringList{"Tab04"};
+    QTest::newRow("erase page") << QStringList{"Tab04", "ToolBar02"};
+}
+
+void TestHome::tabStopsOnlyOnWhatIsSeen()
+{
+    QFETCH(QStringList, clicks);
+    QTemporaryDir dir;
+    Contents home(dir.path());
+    home.show();
+    QVERIFY(QTest::qWaitForWindowActive(&home));
+    for (const QString &name : clicks)
+        QTest::mouseClick(child<QWidget>(home, name), Qt::LeftButton, {}, QPoint(5, 5));
+    child<QWidget>(home, QStringLiteral("Tab02"))->setFocus();
+    for (int i = 0; i < 40; ++i) {
+        QWidget *f = QApplication::focusWidget();
+        QVERIFY(f);
+        // Shown, inside the window and on top at its middle.
+        const QPoint middle = f->mapTo(&home, f->rect().center());
+        QWidget *top = home.childAt(middle);
+        QVERIFY2(f->isVisible() && home.rect().contains(middle) &&
+                     (top == f || f->isAncestorOf(top)),
+                 qPrintable(f->objectName()));
+        // Every stop shows the focus mark.
+        if (auto *button = qobject_cast<PictureButton *>(f)) {
+            const QImage look = button->grab().toImage();
+            QVERIFY2(look.pixelColor(1, look.height() / 2) == FocusMarkColour(),
+                     qPrintable(f->objectName()));
+        }
+        QTest::keyClick(f, Qt::Key_Tab);
+    }
 }
 
 QTEST_MAIN(TestHome)

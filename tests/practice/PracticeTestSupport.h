@@ -1,9 +1,9 @@
 #pragma once
 
-#include "home/HomeState.h"
 #include "practice/PracticeWindow.h"
 #include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
+#include "ui/SharedState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,11 +17,10 @@
 #include <QWidget>
 
 // A home window stand-in for driving practice windows directly.
-class FakeHome : public HomeState
+class FakeHome : public SharedState
 {
 public:
     void RefreshContents() override { ++refreshCount; }
-    QWidget *homeWindow() override { return nullptr; }
     int refreshCount = 0;
 };
 

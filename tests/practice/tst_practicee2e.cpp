@@ -197,6 +197,32 @@ private slots:
         QCOMPARE(child<QLabel>(&home, "MSB1")->text(), QStringLiteral("7.5"));
         QCOMPARE(child<QLabel>(&home, "MSA1")->text(), QStringLiteral("5"));
     }
+
+    // The first keys typed after opening a paper from the home window land in
+    // its first answer box, also once the question page has loaded.
+    void keysAfterOpeningReachTheFirstBox()
+    {
+        QTemporaryDir dir;
+        Contents home(dir.path());
+        QVERIFY(home.loaded());
+        home.show();
+        home.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&home));
+        click(&home, QStringLiteral("P2a"));
+        PracticeWindow *w = nullptr;
+        QTRY_VERIFY((w = home.practiceWindow()) != nullptr);
+        QLineEdit *first = w->answerSheet()->Frame(1)->FA;
+        QTRY_COMPARE(QApplication::activeWindow(), w);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QTest::keyClick(QGuiApplication::focusWindow(), '2');
+        QTRY_VERIFY_WITH_TIMEOUT(!pageText(w->questionView()).isEmpty(), 15000);
+        QTest::qWait(200);
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return);
+        QTest::keyClick(QGuiApplication::focusWindow(), '4');
+        QCOMPARE(first->text(), QStringLiteral("2"));
+        QCOMPARE(w->answerSheet()->Frame(2)->FA->text(), QStringLiteral("4"));
+        w->Unload();
+    }
 };
 
 int main(int argc, char **argv)

@@ -9,6 +9,7 @@
 #include "practice/PracticeWindow.h"
 #include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
+#include "ui/FocusMark.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QtTest>
@@ -129,7 +131,13 @@ private slots:
         QVERIFY(sheet->Frame(1)->isVisible());
         QVERIFY(!sheet->Frame(2)->isVisible());
         QVERIFY(!sheet->Frame(1)->QL->isVisible());
-        QCOMPARE(sheet->Frame(1)->FA->maxLength(), 1);
+        // A choice box takes one option number, and says why it refuses more.
+        QLineEdit *choice = sheet->Frame(1)->FA;
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(QApplication::focusWidget(), choice);
+        QTest::keyClicks(choice, QStringLiteral("a23"));
+        QCOMPARE(choice->text(), QStringLiteral("2"));
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("This box holds one character."));
         QVERIFY(QFile::exists(w->session().PageFile(1)));
         tick();
         QVERIFY(!child<QWidget>(w, "ToolBar05")->isEnabled());
@@ -234,7 +242,123 @@ private slots:
         QCOMPARE(w->session().QSCount(), 1);
         QCOMPARE(w->answerSheet()->Frame(1)->FA->text(), QStringLiteral("one"));
         QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 6, 20)[11], QStringLiteral("p2"));
-        QCOMPARE(QApplication::focusWidget(), rem);
+        QCOMPARE(QApplication::focusWidget(), w->answerSheet()->Frame(2)->FA);
+        closeQuietly(w);
+    }
+
+    // Whatever shows a page, the keyboard is in its first empty box.
+    void focusOnEveryPageShown_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("box");
+        // Page 1 holds answers in boxes 1 to 3, page 2 in box 1; page 2 has
+        // every box filled in the last row.
+        QTest::newRow("opening") << "open" << 1 << 4;
+        QTest::newRow("Next") << "next" << 2 << 2;
+        QTest::newRow("Back") << "back" << 1 << 4;
+        QTest::newRow("remaining-questions list") << "list" << 2 << 2;
+        QTest::newRow("Enter in the last box") << "enter" << 2 << 2;
+        QTest::newRow("a full page: its first box") << "full" << 2 << 1;
+    }
+
+    void focusOnEveryPageShown()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, page);
+        QFETCH(int, box);
+        {
+            PracticeWindow *w = open(106);
+            typeAnswers(w, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+            w->NextQuestion();
+            QStringList page2{QStringLiteral("d")};
+            if (how == QLatin1String("full"))
+                page2 = QStringList(10, QStringLiteral("e"));
+            typeAnswers(w, page2);
+            w->PreviousQuestion();
+            closeQuietly(w);
+        }
+        PracticeWindow *w = open(106);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        if (how == QLatin1String("next") || how == QLatin1String("full")) {
+            w->NextQuestion();
+        } else if (how == QLatin1String("back")) {
+            w->NextQuestion();
+            QApplication::focusWidget()->clearFocus();
+            w->PreviousQuestion();
+        } else if (how == QLatin1String("list")) {
+            auto *rem = child<QComboBox>(w, "RemQns");
+            rem->setFocus();
+            QTest::keyClick(rem, Qt::Key_End);
+        } else if (how == QLatin1String("enter")) {
+            QLineEdit *last = w->answerSheet()->Frame(10)->FA;
+            last->setFocus();
+            QTest::keyClick(last, Qt::Key_Return);
+        }
+        QCOMPARE(w->session().QSCount(), page);
+        QCOMPARE(QApplication::focusWidget(), w->answerSheet()->Frame(box)->FA);
+        // The box with the focus shows the focus mark on its outline.
+        AnswerFrame *frame = w->answerSheet()->Frame(box);
+        const QImage look = frame->grab().toImage();
+        QCOMPARE(look.pixelColor(frame->FA->x() - 3, frame->height() / 2), FocusMarkColour());
+        closeQuietly(w);
+    }
+
+    // Enter goes to the next box that takes typing and from the last one to
+    // the next page; on the last page's last box it stays.
+    void enterWalksTheBoxes()
+    {
+        PracticeWindow *w = open(106);
+        AnswerSheet *sheet = w->answerSheet();
+        sheet->Frame(1)->FA->setFocus();
+        for (int k = 2; k <= 10; ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), sheet->Frame(k)->FA);
+        }
+        QTest::keyClicks(sheet->Frame(10)->FA, QStringLiteral("last"));
+        QTest::keyClick(sheet->Frame(10)->FA, Qt::Key_Enter);
+        QCOMPARE(w->session().QSCount(), 2);
+        QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 6, 20)[10], QStringLiteral("last"));
+        sheet->Frame(10)->FA->setFocus();
+        QTest::keyClick(sheet->Frame(10)->FA, Qt::Key_Return);
+        QCOMPARE(w->session().QSCount(), 2);
+        QCOMPARE(QApplication::focusWidget(), sheet->Frame(10)->FA);
+        closeQuietly(w);
+    }
+
+    // The keyboard reaches only what is on screen: with the answer sheet slid
+    // out, Tab goes round the toolbar, the page and the list without a box.
+    void tabStopsOnlyOnWhatIsSeen_data()
+    {
+        QTest::addColumn<bool>("sheetShown");
+        QTest::newRow("sheet shown") << true;
+        QTest::newRow("sheet slid out") << false;
+    }
+
+    void tabStopsOnlyOnWhatIsSeen()
+    {
+        QFETCH(bool, sheetShown);
+        PracticeWindow *w = open(106);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        // Wide enough for the whole status band beside the sheet.
+        w->resize(1000, 700);
+        if (!sheetShown)
+            w->ImgHandle_Click();
+        child<QWidget>(w, "ToolBar01")->setFocus();
+        int boxes = 0;
+        for (int i = 0; i < 40; ++i) {
+            QWidget *f = QApplication::focusWidget();
+            QVERIFY(f);
+            // Shown, inside the window and on top at its middle.
+            const QPoint middle = f->mapTo(w, f->rect().center());
+            QWidget *top = w->childAt(middle);
+            QVERIFY2(f->isVisible() && w->rect().contains(middle) &&
+                         (top == f || f->isAncestorOf(top)),
+                     qPrintable(f->objectName()));
+            boxes += f->objectName().startsWith(QLatin1String("FA"));
+            QTest::keyClick(f, Qt::Key_Tab);
+        }
+        QCOMPARE(boxes > 0, sheetShown);
         closeQuietly(w);
     }
 
@@ -322,6 +446,49 @@ private slots:
         QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 6, 20)[1], QStringLiteral("x"));
         QCOMPARE(ReadRecordLine(m_paths.marks, QStringLiteral("FST")).toLatin1(), marks);
         QVERIFY(!w->answerSheet()->Frame(1)->FA->isReadOnly());
+        closeQuietly(w);
+    }
+
+    // The Mark question opens on No, and Escape answers No: a key pressed by
+    // mistake never marks the paper. Escape also keeps the window open.
+    void strayKeysNeverMark_data()
+    {
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Mark, Enter") << "Marking" << int(Qt::Key_Return);
+        QTest::newRow("Mark, Space") << "Marking" << int(Qt::Key_Space);
+        QTest::newRow("Mark, Escape") << "Marking" << int(Qt::Key_Escape);
+        QTest::newRow("Close, Escape") << "Close Practice" << int(Qt::Key_Escape);
+    }
+
+    void strayKeysNeverMark()
+    {
+        QFETCH(QString, question);
+        QFETCH(int, key);
+        PracticeWindow *w = open(106);
+        QPointer<PracticeWindow> p(w);
+        m_home.PopUpResponse = true;
+        QString asked;
+        QTimer press;
+        press.setInterval(20);
+        connect(&press, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box || box->objectName() != QLatin1String("frmPopUp") || !box->focusWidget())
+                return;
+            asked = box->findChild<QLabel *>(QStringLiteral("lblTitle"))->text();
+            QTest::keyClick(box->focusWidget(), Qt::Key(key));
+        });
+        press.start();
+        if (question == QLatin1String("Marking"))
+            w->MarkPaper();
+        else
+            w->ClosePaper();
+        press.stop();
+        QCOMPARE(asked, question);
+        QVERIFY(!m_home.PopUpResponse);
+        QVERIFY(!p.isNull());
+        QVERIFY(!w->session().IsMarked());
+        QVERIFY(ReadMarks(m_paths.marks, 10).FirstStates[6].trimmed() != QLatin1String("1"));
         closeQuietly(w);
     }
 
@@ -642,7 +809,9 @@ private slots:
 
     // Prints the page shown to a PDF file from the toolbar, without the print
     // dialog, and gives back the file's text; empty when printing failed.
-    QString printedText(PracticeWindow *w, const QString &pdftotext)
+    // Prints the shown page to a PDF file and reads its text back; the notice
+    // that says where the file went is answered and its text kept in *notice.
+    QString printedText(PracticeWindow *w, const QString &pdftotext, QString *notice = nullptr)
     {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -652,9 +821,12 @@ private slots:
         m_home.Printer = &printer;
         w->setPrintDialogShown(false);
         QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
+        AnswerPopUps popUps({true});
         QTest::mouseClick(child<QWidget>(w, "ToolBar03"), Qt::LeftButton, {}, QPoint(5, 5));
         const bool ok = printed.wait(20000) && printed.first().first().toBool();
         m_home.Printer = nullptr;
+        if (notice && !popUps.seen.isEmpty())
+            *notice = popUps.seen.first().title + QLatin1Char('|') + popUps.seen.first().message;
         if (!ok)
             return {};
         QProcess text;
@@ -672,7 +844,12 @@ private slots:
         w->NextQuestion();
         QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
         QVERIFY(loaded.wait(10000));
-        const QString text = printedText(w, pdftotext);
+        QString notice;
+        const QString text = printedText(w, pdftotext, &notice);
+        // The pupil is told where the page went.
+        QVERIFY2(notice.startsWith(QLatin1String("Print question|The question was saved as\n"
+                                                 "question.pdf\nin ")),
+                 qPrintable(notice));
         closeQuietly(w);
         QVERIFY2(text.contains(QLatin1String("This page has 5 answer boxes.")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("Question page")));

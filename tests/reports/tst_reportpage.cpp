@@ -1,10 +1,10 @@
 #include "ReportTestLevels.h"
 #include "content/ResourceExtractor.h"
 #include "content/ResultsStore.h"
-#include "home/HomeState.h"
 #include "reports/ReportBar.h"
 #include "reports/ReportPage.h"
 #include "reports/TrendGeometry.h"
+#include "ui/SharedState.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -25,12 +25,10 @@
 
 namespace {
 
-class FakeHome : public HomeState
+class FakeHome : public SharedState
 {
 public:
     void RefreshContents() override {}
-    QWidget *homeWindow() override { return &window; }
-    QWidget window;
 };
 
 const QStringList kTopics{"Grammar",    "Punctuation", "Spelling",          "Vocabulary",
@@ -103,7 +101,7 @@ void TestReportPage::initTestCase()
     m_home.ProgramFolder = m_dir.path();
     m_home.LChose = 2;
     m_home.lblCOD = QStringLiteral("TS");
-    m_home.window.setWindowTitle(QStringLiteral("Quorvane English"));
+    m_home.ProgramTitle = QStringLiteral("Quorvane English");
     // The bars draw a look of their own when their picture is missing, so the
     // tests do not depend on the skin pictures being packed.
     ExtractGraphics(m_dir.path());
@@ -338,8 +336,23 @@ void TestReportPage::saveAsPdf()
         dialog->selectFile(path);
         static_cast<QDialog *>(dialog)->accept();
     });
+    // The save ends with a notice of where the card went.
+    QString told;
+    QTimer notice;
+    notice.setInterval(20);
+    connect(&notice, &QTimer::timeout, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box || box->objectName() != QLatin1String("frmPopUp"))
+            return;
+        told = box->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
+        QTest::mouseClick(box->findChild<QWidget *>(QStringLiteral("But1")), Qt::LeftButton, {},
+                          QPoint(5, 5));
+    });
+    notice.start();
     QTest::mouseClick(page.findChild<QPushButton *>("SavePdf"), Qt::LeftButton);
     QVERIFY(QFile::exists(path));
+    QVERIFY2(told.startsWith(QLatin1String("The results card was saved as\ncard.pdf\nin ")),
+             qPrintable(told));
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     QVERIFY(tool.waitForFinished(60000));

@@ -11,6 +11,7 @@ private slots:
     void zoneColumns_data();
     void zoneColumns();
     void lines();
+    void rulesSpanTheirColumns();
     void paperLineText_data();
     void paperLineText();
     void tenTopics();
@@ -49,7 +50,7 @@ void TestResultsCard::lines()
 {
     const ResultsCard card = ResultsCard::build(MakeLevel(1, {"Grammar"}), "Quorvane English");
     using Line = ResultsCard::Line;
-    const QString rule(128, QLatin1Char('-'));
+    const QString rule(98, QLatin1Char('-'));
     const QList<Line> expected{
         {{}, false},
         {{}, false},
@@ -70,6 +71,28 @@ void TestResultsCard::lines()
         {{" ", "Paper 5", " ", "%", "", "", " ", "%"}, false},
     };
     QCOMPARE(card.lines, expected);
+}
+
+// The rules start where the table starts and end where its last zone ends;
+// every heading fits its zone, so none pushes the next one along.
+void TestResultsCard::rulesSpanTheirColumns()
+{
+    const ResultsCard card = ResultsCard::build(MakeLevel(1, {"Grammar"}), "Quorvane English");
+    const QList<int> zones{0, 14, 28, 42, 56, 70, 84, 98};
+    for (int n : {9, 10}) {
+        const ResultsCard::Line &heading = card.lines[n];
+        QCOMPARE(ResultsCard::zoneColumns(heading.items), zones);
+        for (const QString &item : heading.items)
+            QVERIFY2(item.size() <= ResultsCard::kZoneWidth, qPrintable(item));
+    }
+    for (int n : {8, 11}) {
+        const ResultsCard::Line &rule = card.lines[n];
+        QVERIFY(rule.items[1].count(QLatin1Char('-')) == rule.items[1].size());
+        const int start = ResultsCard::zoneColumns(rule.items)[1];
+        QCOMPARE(start, zones[1]);
+        QCOMPARE(start + int(rule.items[1].size()), zones.last() + ResultsCard::kZoneWidth);
+        QCOMPARE(ResultsCard::lineText(rule).size(), ResultsCard::kColumns);
+    }
 }
 
 void TestResultsCard::paperLineText_data()

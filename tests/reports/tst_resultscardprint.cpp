@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -22,6 +24,8 @@ private slots:
     void paperLines_data();
     void paperLines();
     void savedPdfMatchesPrint();
+    void rulesSpanTheTable_data();
+    void rulesSpanTheTable();
     void noPrinter();
     void unwritablePdfPath();
 
@@ -51,6 +55,37 @@ LevelData tenTopicLevel()
     level.TimesTaken.set(7, QStringLiteral("0:7:5"));
     level.CompletionDates.set(7, QStringLiteral("2/1/2006"));
     return level;
+}
+
+// A word of a PDF page and its box, in points.
+struct Word
+{
+    QString text;
+    QRectF box;
+};
+
+// The words of the first page with their boxes, and the page's width.
+QList<Word> pdfWords(const QString &pdf, qreal *pageWidth)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-l"),
+                                             QStringLiteral("1"), pdf, QStringLiteral("-")});
+    if (!tool.waitForFinished(60000))
+        return {};
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    const QRegularExpression page(QStringLiteral("<page width=\"([\\d.]+)\""));
+    *pageWidth = page.match(html).captured(1).toDouble();
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<Word> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.append(
+            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
 }
 
 } // namespace
@@ -135,6 +170,66 @@ void TestResultsCardPrint::savedPdfMatchesPrint()
     QString error;
     QVERIFY2(SaveResultsCardPdf(level, kTitle, path, &error), qPrintable(error));
     QCOMPARE(pdfText(path), printToText(level, kTitle));
+}
+
+void TestResultsCardPrint::rulesSpanTheTable_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("size");
+    QTest::addColumn<QPageLayout::Orientation>("orientation");
+    QTest::newRow("A4") << QPageSize::A4 << QPageLayout::Portrait;
+    QTest::newRow("A5, narrower than the table at full size")
+        << QPageSize::A5 << QPageLayout::Portrait;
+    QTest::newRow("Letter, landscape") << QPageSize::Letter << QPageLayout::Landscape;
+}
+
+// On the printed page the rules run from the first column of the table to
+// the end of its last one, past every heading and value, and the whole table
+// stays inside the page.
+void TestResultsCardPrint::rulesSpanTheTable()
+{
+    QFETCH(QPageSize::PageSizeId, size);
+    QFETCH(QPageLayout::Orientation, orientation);
+    const QString pdf = m_dir.filePath(QStringLiteral("rules.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(size));
+    printer.setPageOrientation(orientation);
+    QString error;
+    QVERIFY2(PrintResultsCard(tenTopicLevel(), kTitle, printer, &error), qPrintable(error));
+
+    qreal pageWidth = 0;
+    const QList<Word> words = pdfWords(pdf, &pageWidth);
+    QVERIFY(!words.isEmpty());
+    QList<QRectF> rules;
+    QRectF table;
+    for (const Word &w : words) {
+        if (!w.text.isEmpty() && w.text.count(QLatin1Char('-')) == w.text.size())
+            rules.append(w.box);
+        else if (w.text != kTitle.section(QLatin1Char(' '), 0, 0) &&
+                 !w.text.startsWith(QLatin1Char('T')))
+            table |= w.box;
+    }
+    QVERIFY(rules.size() >= 2);
+    const QRectF papers = std::find_if(words.begin(), words.end(), [](const Word &w) {
+                              return w.text == QLatin1String("Papers");
+                          })->box;
+    const QRectF first = std::find_if(words.begin(), words.end(), [](const Word &w) {
+                             return w.text == QLatin1String("First");
+                         })->box;
+    const QRectF score = std::find_if(words.begin(), words.end(), [](const Word &w) {
+                             return w.text == QLatin1String("87.5%");
+                         })->box;
+    for (const QRectF &rule : rules) {
+        QVERIFY2(qAbs(rule.left() - papers.left()) < 1.0, qPrintable(QString::number(rule.left())));
+        QVERIFY2(rule.right() >= table.right() - 0.5,
+                 qPrintable(QStringLiteral("rule ends at %1, table at %2")
+                                .arg(rule.right())
+                                .arg(table.right())));
+        QVERIFY(rule.right() <= pageWidth);
+    }
+    // A value stands in its heading's column.
+    QVERIFY(qAbs(first.left() - score.left()) < 1.0);
 }
 
 void TestResultsCardPrint::noPrinter()

@@ -1,5 +1,5 @@
 #include "content/ResourceExtractor.h"
-#include "home/HomeState.h"
+#include "ui/FocusMark.h"
 #include "ui/PictureButton.h"
 #include "ui/frmPopUp.h"
 
@@ -10,13 +10,6 @@
 #include <QTimer>
 
 namespace {
-
-class Home : public HomeState
-{
-public:
-    void RefreshContents() override {}
-    QWidget *homeWindow() override { return nullptr; }
-};
 
 frmPopUp *visiblePopUp()
 {
@@ -70,8 +63,7 @@ void TestPopUp::buttonLayouts()
     QFETCH(int, buttons);
     QFETCH(QString, first);
     QFETCH(QString, second);
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     box.CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"),
                 buttons, nullptr);
     box.show();
@@ -108,8 +100,7 @@ void TestPopUp::shortMessagesSitLower()
 {
     QFETCH(int, length);
     QFETCH(int, offset);
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     box.CallPop(QStringLiteral("Quorvane"), QString(length, QLatin1Char('x')), 1, nullptr);
     auto *message = box.findChild<QLabel *>(QStringLiteral("lblMessage"));
     auto *info = box.findChild<QLabel *>(QStringLiteral("ImgInfo"));
@@ -121,16 +112,14 @@ void TestPopUp::centredOverOwner()
 {
     QWidget owner;
     owner.setGeometry(300, 200, 600, 500);
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     box.CallPop(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &owner);
     QCOMPARE(box.pos(), QPoint(300 + (600 - box.width()) / 2, 200 + (500 - box.height()) / 2));
 }
 
 void TestPopUp::outlineCutsAllCorners()
 {
-    bool response = false;
-    frmPopUp box(m_dir.path(), response);
+    frmPopUp box(m_dir.path());
     const QRegion mask = box.mask();
     const int w = box.width();
     const int h = box.height();
@@ -141,76 +130,92 @@ void TestPopUp::outlineCutsAllCorners()
 
 void TestPopUp::answers_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("pressEscapeFirst");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("answer");
-    QTest::newRow("Yes") << "But1" << false << true;
-    QTest::newRow("No") << "But2" << false << false;
-    QTest::newRow("Escape ignored, then Yes") << "But1" << true << true;
-    QTest::newRow("Escape ignored, then No") << "But2" << true << false;
+    QTest::newRow("Yes") << 2 << "But1" << true;
+    QTest::newRow("No") << 2 << "But2" << false;
+    QTest::newRow("OK") << 1 << "But1" << true;
+    QTest::newRow("Escape on a question is No") << 2 << "Escape" << false;
+    QTest::newRow("Escape on a notice is OK") << 1 << "Escape" << true;
+    QTest::newRow("a close request is ignored, then Yes") << 2 << "close, But1" << true;
 }
 
 void TestPopUp::answers()
 {
-    QFETCH(QString, button);
-    QFETCH(bool, pressEscapeFirst);
+    QFETCH(int, buttons);
+    QFETCH(QString, action);
     QFETCH(bool, answer);
-    Home home;
-    home.ProgramFolder = m_dir.path();
-    home.PopUpResponse = !answer;
     QWidget owner;
     owner.resize(500, 400);
     owner.show();
 
-    bool stillOpenAfterEscape = false;
+    bool stillOpenAfterClose = false;
     QTimer::singleShot(0, [&] {
         frmPopUp *box = visiblePopUp();
         QVERIFY(box);
-        if (pressEscapeFirst) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            box->close();
-            stillOpenAfterEscape = box->isVisible();
+        if (action == QLatin1String("Escape")) {
+            QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+            return;
         }
-        QTest::mouseClick(box->findChild<QWidget *>(button), Qt::LeftButton, {}, QPoint(5, 5));
+        if (action.startsWith(QLatin1String("close"))) {
+            box->close();
+            stillOpenAfterClose = box->isVisible();
+        }
+        QTest::mouseClick(box->findChild<QWidget *>(action.section(QLatin1Char(' '), -1)),
+                          Qt::LeftButton, {}, QPoint(5, 5));
     });
-    const bool got = AskPopUp(home, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"),
-                              2, &owner);
+    const bool got = AskPopUp(m_dir.path(), QStringLiteral("Close Practice"),
+                              QStringLiteral("Confirm?"), buttons, &owner);
     QCOMPARE(got, answer);
-    QCOMPARE(home.PopUpResponse, answer);
-    QCOMPARE(stillOpenAfterEscape, pressEscapeFirst);
+    QCOMPARE(stillOpenAfterClose, action.startsWith(QLatin1String("close")));
     QVERIFY(!visiblePopUp());
 }
 
 void TestPopUp::keyboardAnswers_data()
 {
+    QTest::addColumn<int>("start");
     QTest::addColumn<int>("tabs");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("answer");
-    QTest::newRow("Enter on Yes") << 0 << int(Qt::Key_Return) << true;
-    QTest::newRow("Tab, Space on No") << 1 << int(Qt::Key_Space) << false;
-    QTest::newRow("Tab, Tab, Enter on Yes") << 2 << int(Qt::Key_Return) << true;
+    const int first = int(PopUpFocus::First);
+    const int second = int(PopUpFocus::Second);
+    QTest::newRow("Enter on Yes") << first << 0 << int(Qt::Key_Return) << true;
+    QTest::newRow("Tab, Space on No") << first << 1 << int(Qt::Key_Space) << false;
+    QTest::newRow("Tab, Tab, Enter on Yes") << first << 2 << int(Qt::Key_Return) << true;
+    QTest::newRow("starting on No: Enter") << second << 0 << int(Qt::Key_Return) << false;
+    QTest::newRow("starting on No: Space") << second << 0 << int(Qt::Key_Space) << false;
+    QTest::newRow("starting on No: Tab, Enter on Yes")
+        << second << 1 << int(Qt::Key_Return) << true;
 }
 
 void TestPopUp::keyboardAnswers()
 {
+    QFETCH(int, start);
     QFETCH(int, tabs);
     QFETCH(int, key);
     QFETCH(bool, answer);
-    Home home;
-    home.ProgramFolder = m_dir.path();
-    home.PopUpResponse = !answer;
     QString focused;
+    bool markShown = false;
     QTimer::singleShot(0, [&] {
         frmPopUp *box = visiblePopUp();
         QVERIFY(box);
+        QVERIFY(QTest::qWaitForWindowActive(box));
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(box->focusWidget(), Qt::Key_Tab);
-        focused = box->focusWidget()->objectName();
+        auto *button = qobject_cast<PictureButton *>(box->focusWidget());
+        QVERIFY(button);
+        focused = button->objectName();
+        // The focused button shows the focus ring on its edge.
+        const QImage look = button->grab().toImage();
+        markShown = look.pixelColor(1, look.height() / 2) == FocusMarkColour();
         QTest::keyClick(box->focusWidget(), Qt::Key(key));
     });
-    QCOMPARE(AskPopUp(home, QStringLiteral("Marking"), QStringLiteral("Mark now?"), 2, nullptr),
+    QCOMPARE(AskPopUp(m_dir.path(), QStringLiteral("Marking"), QStringLiteral("Mark now?"), 2,
+                      nullptr, PopUpFocus(start)),
              answer);
     QCOMPARE(focused, answer ? QStringLiteral("But1") : QStringLiteral("But2"));
+    QVERIFY(markShown);
 }
 
 QTEST_MAIN(TestPopUp)
