@@ -10,6 +10,7 @@ int PaperMapResource(int level) { return 30002 + 10 * level; }
 int AnswerKeyResource(int level) { return 30003 + 10 * level; }
 int AnswerKindsResource(int level) { return 30004 + 10 * level; }
 int BoxMarksResource(int level) { return 30005 + 10 * level; }
+int ExplanationsResource(int level) { return 30006 + 10 * level; }
 
 int PaperTables::BoxOffset(int page) const
 {
@@ -62,11 +63,16 @@ PaperTables LoadPaperTables(const QString &folder, int level, int paperKey)
     withTable(folder, BoxMarksResource(level), [&](const QString &path) {
         t.BoxMarks = ReadFieldsOfKeys(path, t.PageCount, t.PageIds);
     });
+    withTable(folder, ExplanationsResource(level), [&](const QString &path) {
+        if (CountFieldsOfKeys(path, t.PageCount, t.PageIds) == t.BoxesPerPage)
+            t.Explanations = ReadFieldsOfKeys(path, t.PageCount, t.PageIds);
+    });
 
     t.BoxCount = qint16(qMin(int(t.AnswerKey.size()), int(PaperTables::kMaxBoxes)));
     t.AnswerKey.resize(t.BoxCount);
     t.BoxKinds.resize(t.BoxCount);
     t.BoxMarks.resize(t.BoxCount);
+    t.Explanations.resize(t.BoxCount);
     for (int i = 1; i <= t.BoxCount; ++i)
         t.TotalMarks += t.BoxMarks[i].trimmed().toInt();
     return t;

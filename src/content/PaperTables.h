@@ -5,7 +5,8 @@
 #include <QString>
 
 // One paper's content, read from the level's tables when a practice window
-// opens it: its pages and, box after box, the expected answers, kinds and marks.
+// opens it: its pages and, box after box, the expected answers, kinds, marks
+// and explanations.
 struct PaperTables
 {
     // A split paper record holds at most 80 fields, so a paper has at most 80 boxes.
@@ -17,6 +18,8 @@ struct PaperTables
     CountList BoxesPerPage;
     FieldList BoxKinds;
     FieldList BoxMarks;
+    // Why each box's answer is right; empty where the course has none.
+    FieldList Explanations;
     qint16 BoxCount = 0;
     int TotalMarks = 0;
 
@@ -31,9 +34,11 @@ int PaperMapResource(int level);
 int AnswerKeyResource(int level);
 int AnswerKindsResource(int level);
 int BoxMarksResource(int level);
+int ExplanationsResource(int level);
 
-// Extracts the paper map, answer key, answer kinds and box marks of `level`
-// one at a time to "temptext.txt" in the folder, reads paper `paperKey`'s part of
-// each and deletes the file again. A table that cannot be written out leaves its
-// lists empty.
+// Extracts the paper map, answer key, answer kinds, box marks and explanations
+// of `level` one at a time to "temptext.txt" in the folder, reads paper
+// `paperKey`'s part of each and deletes the file again. A table that cannot be
+// written out leaves its lists empty; so do explanations whose pages do not hold
+// one field per box, since they would sit beside the wrong boxes.
 PaperTables LoadPaperTables(const QString &folder, int level, int paperKey);

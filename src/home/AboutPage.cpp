@@ -5,6 +5,7 @@
 #include "ui/Twips.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -82,6 +83,16 @@ AboutPage::AboutPage(const QString &programFolder, QWidget *parent) : QWidget(pa
     link->setCursor(Qt::PointingHandCursor);
     link->adjustSize();
     connect(link, &QLabel::linkActivated, this, &AboutPage::lbl_QVURL_Click);
+
+    // A parent backing up or moving the results needs to know where they are.
+    auto *results = textLabel(this, QStringLiteral("ResultsFolder"),
+                              QStringLiteral("Your results are kept in:\n%1")
+                                  .arg(QDir::toNativeSeparators(programFolder)),
+                              120, 2520);
+    results->setWordWrap(true);
+    results->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    results->setFixedWidth(width() - results->x() - Px(120));
+    results->adjustSize();
 
     auto *version = textLabel(this, QStringLiteral("Label39"), QStringLiteral("Version 2.0"), 4920,
                               5400);

@@ -444,7 +444,7 @@ void Contents::LoadLevel(int level, const QString &code)
     TtPapersCon = m_level.PaperTotal;
     for (int k = 1; k <= 10; ++k) {
         TopicLabel *topic = m_topics[size_t(k - 1)];
-        topic->setText(k <= m_level.TopicTotal ? m_level.TopicNames[k] : QString());
+        topic->setTopicName(k <= m_level.TopicTotal ? m_level.TopicNames[k] : QString());
         const bool shown = k <= m_level.TopicTotal;
         topic->setVisible(shown);
         m_bullets[size_t(k - 1)]->setVisible(shown);

@@ -15,6 +15,21 @@ TopicLabel::TopicLabel(const QString &objectName, QWidget *parent) : QLabel(pare
     setCursor(Qt::PointingHandCursor);
 }
 
+void TopicLabel::setTopicName(const QString &name)
+{
+    constexpr qreal kSmallestPoints = 7.0;
+    QFont font = parentWidget() ? parentWidget()->font() : QLabel::font();
+    const int room = contentsRect().width() - 2 * indent();
+    while (QFontMetrics(font).horizontalAdvance(name) > room &&
+           font.pointSizeF() - 0.5 >= kSmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    setFont(font);
+    const QString shown = QFontMetrics(font).elidedText(name, Qt::ElideRight, room);
+    setText(shown);
+    setToolTip(shown == name ? QString() : name);
+    setAccessibleName(name);
+}
+
 void TopicLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -11,6 +11,11 @@ class TopicLabel : public QLabel
 public:
     TopicLabel(const QString &objectName, QWidget *parent);
 
+    // Shows a topic name in the label's width: a long name is set in a
+    // smaller type (down to 7 pt) and, if it still does not fit, shortened
+    // with an ellipsis; the tooltip then gives it whole.
+    void setTopicName(const QString &name);
+
 signals:
     void clicked();
 

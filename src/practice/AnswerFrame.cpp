@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,6 +16,9 @@
 namespace {
 
 const QColor kOutline(178, 217, 246);
+const QColor kCaption(105, 105, 105);
+// The expected answer is set no smaller than this before it is shortened.
+constexpr double kSmallestAnswerPoints = 7;
 
 QFont arial(double points, bool bold)
 {
@@ -66,6 +70,21 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     M->setPalette(mp);
     M->setToolTip(QStringLiteral("Expected answer"));
     M->hide();
+    // The caption sits inside the box's left end, so the box keeps its place
+    // beside the marks.
+    MCap = new QLabel(QStringLiteral("Answer"), M);
+    MCap->setObjectName(QStringLiteral("MCap") + n);
+    MCap->setFont(arial(7, false));
+    // Inside a text box a label would take the box's text colour.
+    MCap->setForegroundRole(QPalette::WindowText);
+    QPalette cp = MCap->palette();
+    cp.setColor(QPalette::WindowText, kCaption);
+    MCap->setPalette(cp);
+    auto *captionRow = new QHBoxLayout(M);
+    captionRow->setContentsMargins(3, 0, 0, 0);
+    captionRow->addWidget(MCap, 0, Qt::AlignVCenter);
+    captionRow->addStretch();
+    M->setTextMargins(MCap->sizeHint().width() + 3, 0, 0, 0);
 
     FR = new MarkLabel(QStringLiteral("FR") + n, this);
     FR->hide();
@@ -133,6 +152,20 @@ int AnswerFrame::MarkLeftTwips() const
 void AnswerFrame::PlaceFirstMark(int leftTwips)
 {
     FR->move(Px(leftTwips), Px(m_fr.top()));
+}
+
+void AnswerFrame::SetExpectedAnswer(const QString &text)
+{
+    QFont font = arial(8.25, false);
+    // QLineEdit keeps two pixels clear at either end of its text.
+    const int room = M->width() - M->textMargins().left() - M->textMargins().right() - 5;
+    while (font.pointSizeF() > kSmallestAnswerPoints &&
+           QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    M->setFont(font);
+    M->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
+    M->setCursorPosition(0);
+    M->setToolTip(QStringLiteral("Expected answer: ") + text);
 }
 
 // The outline sits 30 twips above and left of the answer and 15 beyond its

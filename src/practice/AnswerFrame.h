@@ -11,9 +11,9 @@ class QLineEdit;
 class MarkLabel;
 
 // One answer box of the sheet (Frame k): its letter QL k, the answer FA k, the
-// result mark FR k, the expected answer M k and, in the second attempt, the
-// second mark SR k. Positions are kept in twips and applied in pixels; the
-// frame draws the answer's outline.
+// result mark FR k, the expected answer M k with its caption MCap k and, in the
+// second attempt, the second mark SR k. Positions are kept in twips and applied
+// in pixels; the frame draws the answer's outline.
 class AnswerFrame : public QWidget
 {
     Q_OBJECT
@@ -34,6 +34,10 @@ public:
     // Left of a carried box's first-attempt mark in the second attempt.
     int CarriedMarkLeftTwips() const { return m_fa.left() + m_fa.width() + 105; }
     void PlaceFirstMark(int leftTwips);
+    // Shows `text` as the expected answer, after the caption "Answer". The box
+    // is narrow: a long answer is set smaller, then shortened with an ellipsis;
+    // the tooltip always holds all of it.
+    void SetExpectedAnswer(const QString &text);
     // The answer kind of the box shown, which sets what the answer takes
     // (a choice box one option number).
     void SetKind(const QString &kind);
@@ -42,6 +46,7 @@ public:
     QLineEdit *FA = nullptr;
     MarkLabel *FR = nullptr;
     QLineEdit *M = nullptr;
+    QLabel *MCap = nullptr;
     MarkLabel *SR = nullptr;
 
 protected:

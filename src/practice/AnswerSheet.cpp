@@ -94,7 +94,7 @@ void AnswerSheet::SetupAnswerBoxes(const PracticeSession &s, bool markedView)
         f->FR->setMark(s.FirstResults()[i]);
         f->SR->setMark(s.Results()[i]);
         f->SR->move(Px(f->MarkLeftTwips()), f->SR->y());
-        f->M->setText(s.ExpectedText(i));
+        f->SetExpectedAnswer(s.ExpectedText(i));
         if (markedView) {
             setAnswerLook(f->FA, true, carried);
             f->FR->hide();

@@ -94,6 +94,21 @@ QString PracticeSession::ExpectedText(int box) const
     return key;
 }
 
+QList<int> PracticeSession::ExplainedBoxes() const
+{
+    QList<int> boxes;
+    if (m_attempt != Attempt::Second || !IsMarked())
+        return boxes;
+    const int d = BoxOffset(m_page);
+    for (int k = 1; k <= BoxesOnPage(m_page); ++k) {
+        const int i = d + k;
+        const bool wrong = m_firstResults[i] == kCross || m_results[i] == kCross;
+        if (wrong && !Explanation(i).trimmed().isEmpty())
+            boxes.append(k);
+    }
+    return boxes;
+}
+
 void PracticeSession::StorePageAnswers(const QStringList &pageTexts)
 {
     const int d = BoxOffset(m_page);
@@ -118,17 +133,28 @@ bool PracticeSession::MoveToPage(int page, const QStringList &pageTexts, QString
     return saved;
 }
 
-QList<int> PracticeSession::RemainingPages() const
+template <typename BoxTest>
+QList<int> PracticeSession::pagesWhere(BoxTest test) const
 {
     QList<int> pages;
     for (int i = 1; i <= BoxCount(); ++i) {
-        if (!m_answers[i].trimmed().isEmpty())
+        if (!test(i))
             continue;
         const int p = m_tables.PageOfBox(i);
         if (pages.isEmpty() || pages.last() != p)
             pages.append(p);
     }
     return pages;
+}
+
+QList<int> PracticeSession::RemainingPages() const
+{
+    return pagesWhere([this](int i) { return m_answers[i].trimmed().isEmpty(); });
+}
+
+QList<int> PracticeSession::WrongPages() const
+{
+    return pagesWhere([this](int i) { return m_results[i] == kCross; });
 }
 
 int PracticeSession::AnsweredCount() const

@@ -72,6 +72,11 @@ public:
     bool IsCarried(int box) const;
     // The text shown as the expected answer of a box in the second attempt.
     QString ExpectedText(int box) const;
+    // Why box i's answer is right; empty where the course has no explanation.
+    QString Explanation(int box) const { return m_tables.Explanations[box]; }
+    // The boxes of the page shown (1 for its box (a)) whose explanations a
+    // marked second attempt shows: wrong at either attempt, with an explanation.
+    QList<int> ExplainedBoxes() const;
 
     // Copies the texts of the page's boxes (box 1 first) into the answers.
     void StorePageAnswers(const QStringList &pageTexts);
@@ -83,6 +88,8 @@ public:
 
     // Pages with an empty or blank-only answer, in order.
     QList<int> RemainingPages() const;
+    // Pages with a box marked wrong, in order.
+    QList<int> WrongPages() const;
     // Boxes whose stored answer is not empty (blanks count as answered).
     int AnsweredCount() const;
     // True when a box the pupil has to answer is still empty.
@@ -97,6 +104,8 @@ public:
 
 private:
     ResultsPaths paths() const;
+    template <typename BoxTest>
+    QList<int> pagesWhere(BoxTest test) const;
     QString answersPath() const;
 
     Attempt m_attempt;

@@ -3,6 +3,7 @@
 #include "content/ValueText.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
+#include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
@@ -192,6 +193,7 @@ void PracticeWindow::LoadSkin()
     m_handle->installEventFilter(this);
 
     m_sheet = new AnswerSheet(m_attempt, folder, this);
+    m_link = new QuestionPageLink(m_view, m_sheet, m_session, this);
     connect(m_sheet, &AnswerSheet::enterAfterLastBox, this, &PracticeWindow::NextQuestion);
 
     m_sizer = new QLabel(this);
@@ -352,12 +354,11 @@ void PracticeWindow::buildStatusBand()
 
     m_txtRem =
         statusPanel(QStringLiteral("TxtRem"), QStringLiteral("bottombg2.bmp"), left3 + 1860, 4200);
-    QLabel *remLabel =
+    m_remLabel =
         textLabel(QStringLiteral("TxtRemlbl"), QStringLiteral("Qns left:"), m_txtRem, 8.25, false);
-    remLabel->setGeometry(Px(90), 0, Px(900), m_txtRem->height());
+    m_remLabel->setGeometry(Px(90), 0, Px(900), m_txtRem->height());
     m_remQns = new QComboBox(m_txtRem);
     m_remQns->setObjectName(QStringLiteral("RemQns"));
-    m_remQns->setPlaceholderText(QStringLiteral("Select a remaining question"));
     m_remQns->setGeometry(Px(990), Px(15), Px(3120), Px(330));
     QFont small(QStringLiteral("Arial"));
     small.setPointSizeF(8.25);
@@ -423,10 +424,17 @@ void PracticeWindow::ShowQuestionPage()
         m_view->ShowFile(m_session.PageFile(m_session.QSCount()));
 }
 
+// Open, the list offers the pages still to answer; marked, the pages to review.
 void PracticeWindow::FillRemainingList()
 {
+    const bool marked = m_session.IsMarked();
+    const QList<int> pages = marked ? m_session.WrongPages() : m_session.RemainingPages();
+    m_remLabel->setText(marked ? QStringLiteral("Qns wrong:") : QStringLiteral("Qns left:"));
+    m_remQns->setPlaceholderText(!marked           ? QStringLiteral("Select a remaining question")
+                                 : pages.isEmpty() ? QStringLiteral("No questions wrong")
+                                                   : QStringLiteral("Select a question to check"));
     m_remQns->clear();
-    for (const int page : m_session.RemainingPages())
+    for (const int page : pages)
         m_remQns->addItem(QString::number(page));
     m_remQns->setCurrentIndex(-1);
 }
@@ -552,9 +560,10 @@ void PracticeWindow::runMarkingAnimation()
 
 void PracticeWindow::ShowMarkedView()
 {
-    m_txtRem->hide();
+    FillRemainingList();
     m_sheet->SetupAnswerBoxes(m_session, true);
     m_sheet->ShowAnswerFrames(m_session.BoxesOnPage(m_session.QSCount()));
+    m_link->Refresh();
     if (m_lblClock) {
         m_lblClock->hide();
         m_lTime->show();

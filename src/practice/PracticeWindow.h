@@ -14,6 +14,7 @@ class PictureButton;
 class QComboBox;
 class QLabel;
 class QTimer;
+class QuestionPageLink;
 class QuestionView;
 class SharedState;
 
@@ -50,6 +51,7 @@ public:
     Attempt attempt() const { return m_attempt; }
     bool SheetShown() const { return m_sheetShown; }
     QuestionView *questionView() const { return m_view; }
+    QuestionPageLink *pageLink() const { return m_link; }
     AnswerSheet *answerSheet() const { return m_sheet; }
     // The rectangles of the last layout pass, in twips.
     const PracticeRects &layoutRects() const { return m_rects; }
@@ -121,6 +123,7 @@ private:
     QWidget *m_titleBand = nullptr;
     QLabel *m_qnTitle = nullptr;
     QuestionView *m_view = nullptr;
+    QuestionPageLink *m_link = nullptr;
     QWidget *m_statusBand = nullptr;
     QLabel *m_lblClock = nullptr;
     QLabel *m_lTime = nullptr;
@@ -129,6 +132,7 @@ private:
     QLabel *m_lblAnsweredQ = nullptr;
     QLabel *m_lblTotalQ = nullptr;
     QWidget *m_txtRem = nullptr;
+    QLabel *m_remLabel = nullptr;
     QComboBox *m_remQns = nullptr;
     QLabel *m_fmeMark = nullptr;
     std::array<QLabel *, 15> m_bars{};

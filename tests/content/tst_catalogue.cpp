@@ -102,6 +102,7 @@ private slots:
         QCOMPARE(t.TotalMarks, total);
         QCOMPARE(t.BoxKinds.size(), boxes);
         QCOMPARE(t.BoxMarks.size(), boxes);
+        QCOMPARE(t.Explanations.size(), boxes);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext.txt"))));
     }
 
@@ -120,6 +121,28 @@ private slots:
         QCOMPARE(t.PageOfBox(7), 3);
         QCOMPARE(t.PageOfBox(16), 3);
         QCOMPARE(t.AnswerKey[1], QStringLiteral("one"));
+    }
+
+    void explanationsSitBesideTheirBoxes()
+    {
+        QTemporaryDir dir;
+        const PaperTables t = LoadPaperTables(dir.path(), 2, 103);
+        QCOMPARE(t.Explanations[4], QStringLiteral("Here 2 < 3 & *bold* words stay text."));
+        QCOMPARE(t.Explanations[6],
+                 QStringLiteral("Option *1* fits: box 1 of page 10045 needs it."));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext.txt"))));
+    }
+
+    void aCourseWithoutExplanationsStillLoads()
+    {
+        // The fixture's level 1 packs paper 101 without an explanations table.
+        QTemporaryDir dir;
+        const PaperTables t = LoadPaperTables(dir.path(), 1, 101);
+        QCOMPARE(int(t.BoxCount), 40);
+        QCOMPARE(t.TotalMarks, 40);
+        QCOMPARE(t.Explanations.size(), 40);
+        for (int i = 1; i <= t.BoxCount; ++i)
+            QVERIFY(t.Explanations[i].isEmpty());
     }
 
     void groupContinuationKeepsItsSpace()

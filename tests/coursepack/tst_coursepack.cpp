@@ -27,6 +27,7 @@ private slots:
     void writesMultipartPageWithPicture();
     void writesResourceCollection();
     void packsSkinOrNamesMissingPictures();
+    void checksPapersOfIncompleteTopics();
 
 private:
     struct Run
@@ -136,8 +137,17 @@ void TestCoursepack::refusesBadSources_data()
                                                     << "papers/113.yaml:11:"
                                                     << "not a Windows-1252 character";
     QTest::newRow("> in a topic name") << "topic-name"
-                                       << "course.yaml:11:"
+                                       << "course.yaml:12:"
                                        << "topic name \"Posters > Signs\"";
+    QTest::newRow("box without an explanation") << "missing-why"
+                                                << "papers/103.yaml:7:"
+                                                << "this one has no \"why\"";
+    QTest::newRow("area not of its topic") << "unknown-area"
+                                           << "papers/102.yaml:6:"
+                                           << "area \"Spelling\" is not one of the areas";
+    QTest::newRow("explanation too long") << "long-why"
+                                          << "papers/104.yaml:5:"
+                                          << "has 221 characters; at most 220";
     QTest::newRow("ten topics of the wrong size") << "totals"
                                                   << "course.yaml:1:"
                                                   << "pages 55 instead of 740";
@@ -214,6 +224,11 @@ void TestCoursepack::writesPageTables_data()
     QTest::newRow("answer kinds") << 30024 << QByteArray("#10001#>Q")
                                   << QByteArray("#10016#>T>M>T");
     QTest::newRow("box marks") << 30025 << QByteArray("#10002#>2") << QByteArray("#10016#>1>2>1");
+    QTest::newRow("explanations")
+        << 30026 << QByteArray("#10001#>Option 2 is right.")
+        << QByteArray("#10016#>It fits the blank.>It fits the blank.>It answers the question.");
+    QTest::newRow("areas") << 30027 << QByteArray("#10011#>Details")
+                           << QByteArray("#10016#>Writing>Writing>Writing");
 }
 
 void TestCoursepack::writesPageTables()
@@ -312,7 +327,7 @@ void TestCoursepack::writesResourceCollection()
     QVERIFY(text.contains("<qresource prefix=\"/custom\">"));
     const QStringList files =
         QDir(m_good.filePath(QStringLiteral("custom"))).entryList(QDir::Files);
-    QCOMPARE(files.size(), 20 + 11);
+    QCOMPARE(files.size(), 20 + 13);
     for (const QString &file : files)
         QVERIFY(text.contains(
             QStringLiteral("<file alias=\"%1\">custom/%1</file>").arg(file).toUtf8()));
@@ -337,4 +352,36 @@ void TestCoursepack::packsSkinOrNamesMissingPictures()
 }
 
 QTEST_GUILESS_MAIN(TestCoursepack)
+void TestCoursepack::checksPapersOfIncompleteTopics()
+{
+    QTemporaryDir dir;
+    const QString course = dir.filePath(QStringLiteral("course"));
+    QVERIFY(copyTree(QStringLiteral(COURSEPACK_FIXTURES "/good"), course));
+    const QString drafts = dir.filePath(QStringLiteral("drafts"));
+    QVERIFY(QDir().mkpath(drafts));
+    for (const int key : {101, 111}) {
+        const QString name = QStringLiteral("%1.yaml").arg(key);
+        QVERIFY(QFile::rename(QDir(course).filePath(QStringLiteral("papers/") + name),
+                              QDir(drafts).filePath(name)));
+    }
+
+    const Run run = pack({QStringLiteral("check"), course, QDir(drafts).filePath("111.yaml"),
+                          QDir(drafts).filePath("101.yaml")});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(QStringLiteral("paper 111: 1 pages, 3 boxes; areas: Writing 3")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("paper 101: 2 pages, 2 boxes; answers at 1/2/3/4: "
+                                             "0/2/0/0, longest run 2; areas: Verbs 2")),
+             qPrintable(run.out));
+
+    QFile draft(QDir(drafts).filePath("101.yaml"));
+    QVERIFY(draft.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    draft.write("pages:\n  - question: \"A ___ B\"\n    options: [a, b]\n    answer: 1\n");
+    draft.close();
+    const Run bad = pack({QStringLiteral("check"), course, QDir(drafts).filePath("101.yaml")});
+    QCOMPARE(bad.exitCode, 1);
+    QVERIFY2(bad.err.contains(QStringLiteral("101.yaml:")), qPrintable(bad.err));
+}
+
 #include "tst_coursepack.moc"

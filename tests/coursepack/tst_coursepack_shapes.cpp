@@ -139,6 +139,15 @@ void TestCoursepackShapes::readsPage_data()
                           << "jumped|;ran;fled|cold"
                           << "2|1|1"
                           << "<h2>Section A<span class=\"marks\">[3 marks]</span></h2>";
+    QTest::newRow("mock bank with two accepted words")
+        << "mock" << 1
+        << QByteArray("sections:\n  - instructions: Fill in.\n"
+                      "    passage: The race [1] at noon.\n"
+                      "    bank: [began, ended, started]\n    answers: [[began, started]]")
+        << "M"
+        << ";began;started"
+        << "1"
+        << "The race <span class=\"blank\">";
 }
 
 void TestCoursepackShapes::readsPage()
@@ -220,6 +229,12 @@ void TestCoursepackShapes::refusesPage_data()
         << QByteArray("picture: missing.png\nquestions:\n"
                       "  - question: When?\n    options: [a, b, c, d]\n    answer: 1")
         << "paper.yaml:2: error: picture \"missing.png\" cannot be read";
+    QTest::newRow("accepted word missing from the bank")
+        << "mock" << 1
+        << QByteArray("sections:\n  - instructions: Fill in.\n"
+                      "    passage: The race [1] at noon.\n"
+                      "    bank: [began, ended]\n    answers: [[began, started]]")
+        << "answer \"started\" is not in the word bank";
     QTest::newRow("mock section without boxes")
         << "mock" << 1
         << QByteArray("sections:\n  - instructions: Read this.\n    passage: Just text.")

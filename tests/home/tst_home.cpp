@@ -4,6 +4,7 @@
 #include "content/ResultsStore.h"
 #include "home/AboutPage.h"
 #include "home/Contents.h"
+#include "home/TopicLabel.h"
 #include "ui/FocusMark.h"
 #include "ui/PictureButton.h"
 
@@ -85,6 +86,8 @@ private slots:
     void paperRows_data();
     void paperRows();
     void topicChoice();
+    void topicNameFitsItsLabel_data();
+    void topicNameFitsItsLabel();
     void tabsAndToolbar();
     void trashNoWritesNothing();
     void trashYesRecreatesEveryFile();
@@ -137,8 +140,8 @@ void TestHome::startUp()
     QCOMPARE(tab4->y() - tab2->y(), 2);
     QCOMPARE(tab2->y() + tab2->height(), 61);
     QCOMPARE(captionOf(home, QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
-    QCOMPARE(tab2->toolTip(), QStringLiteral("Load ") + home.config().heading(2)
-                                  + QStringLiteral(" Module"));
+    QCOMPARE(tab2->toolTip(),
+             QStringLiteral("Load ") + home.config().heading(2) + QStringLiteral(" Module"));
     QCOMPARE(home.frontPage()->objectName(), QStringLiteral("Body_Home"));
     QCOMPARE(captionOf(home, QStringLiteral("Title")), home.config().title);
 
@@ -151,7 +154,10 @@ void TestHome::startUp()
 void TestHome::startUpWritesNothingWhenAllFilesExist()
 {
     QTemporaryDir dir;
-    { Contents first(dir.path()); QVERIFY(first.loaded()); }
+    {
+        Contents first(dir.path());
+        QVERIFY(first.loaded());
+    }
     storeMarks(dir, 1, QStringLiteral("87.5"), QString());
     const QByteArray marks = FileBytes(resultsPath(dir, ResultsFile::Marks));
     const QDateTime written = QFileInfo(resultsPath(dir, ResultsFile::Trend)).lastModified();
@@ -167,7 +173,9 @@ void TestHome::startUpWritesNothingWhenAllFilesExist()
 void TestHome::startUpRecreatesAllWhenOneIsMissing()
 {
     QTemporaryDir dir;
-    { Contents first(dir.path()); }
+    {
+        Contents first(dir.path());
+    }
     storeMarks(dir, 1, QStringLiteral("87.5"), QString());
     const QByteArray stored = FileBytes(resultsPath(dir, ResultsFile::Marks));
     QVERIFY(QFile::remove(resultsPath(dir, ResultsFile::Trend)));
@@ -192,7 +200,9 @@ void TestHome::damagedResultsFile()
 {
     QFETCH(bool, recreate);
     QTemporaryDir dir;
-    { Contents first(dir.path()); }
+    {
+        Contents first(dir.path());
+    }
     const QString path = resultsPath(dir, ResultsFile::Marks);
     QByteArray damaged = FileBytes(path);
     damaged.replace("#SSE#", "#XXX#");
@@ -227,11 +237,16 @@ void TestHome::paperRows_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("tryAgain");
-    QTest::newRow("never marked") << "" << "" << false;
-    QTest::newRow("first 87.5") << "87.5" << "" << true;
-    QTest::newRow("first 99, second 50") << "99" << "50" << true;
-    QTest::newRow("first 99.5") << "99.5" << "" << false;
-    QTest::newRow("first 100, second 100") << "100" << "100" << false;
+    QTest::newRow("never marked") << ""
+                                  << "" << false;
+    QTest::newRow("first 87.5") << "87.5"
+                                << "" << true;
+    QTest::newRow("first 99, second 50") << "99"
+                                         << "50" << true;
+    QTest::newRow("first 99.5") << "99.5"
+                                << "" << false;
+    QTest::newRow("first 100, second 100") << "100"
+                                           << "100" << false;
 }
 
 void TestHome::paperRows()
@@ -252,7 +267,8 @@ void TestHome::paperRows()
     QCOMPARE(msb->text(), second);
     QCOMPARE(child<QWidget>(home, QStringLiteral("P3b"))->isVisible(), tryAgain);
     QVERIFY(child<QWidget>(home, QStringLiteral("P3a"))->isVisible());
-    QCOMPARE(child<QWidget>(home, QStringLiteral("P3a"))->toolTip(), QStringLiteral("Load paper 3"));
+    QCOMPARE(child<QWidget>(home, QStringLiteral("P3a"))->toolTip(),
+             QStringLiteral("Load paper 3"));
     QCOMPARE(child<QWidget>(home, QStringLiteral("P3b"))->toolTip(),
              QStringLiteral("Try paper 3 again"));
     // Numbers stand right-aligned just left of their "%" sign.
@@ -286,6 +302,38 @@ void TestHome::topicChoice()
     QCOMPARE(home.TopicCount, 6);
     QCOMPARE(captionOf(home, QStringLiteral("MSA2")), QStringLiteral("70"));
     QVERIFY(!home.RefreshLog);
+}
+
+void TestHome::topicNameFitsItsLabel_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("whole");
+
+    QTest::newRow("short name, full size") << "Grammar" << true;
+    QTest::newRow("long name, smaller type") << "Visual Text Comprehension" << true;
+    QTest::newRow("too long for any type")
+        << "Visual Text Comprehension and Interpretation" << false;
+}
+
+void TestHome::topicNameFitsItsLabel()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, whole);
+
+    QWidget page;
+    page.resize(400, 100);
+    TopicLabel label(QStringLiteral("Topic1"), &page);
+    label.setGeometry(24, 0, 136, 14);
+    label.setTopicName(name);
+
+    const QFontMetrics metrics(label.font());
+    QVERIFY(metrics.horizontalAdvance(label.text()) <=
+            label.contentsRect().width() - 2 * label.indent());
+    QCOMPARE(label.text() == name, whole);
+    QCOMPARE(label.toolTip(), whole ? QString() : name);
+    QCOMPARE(label.accessibleName(), name);
+    if (name.size() < 10)
+        QCOMPARE(label.font().pointSizeF(), page.font().pointSizeF());
 }
 
 void TestHome::tabsAndToolbar()
@@ -403,8 +451,8 @@ void TestHome::webLink()
     for (const QString &name : {QStringLiteral("BrowserNotFound"), QStringLiteral("UrlFailed")}) {
         WhenShown(name, [&, name](QWidget *w) {
             shown = name;
-            shownText = w->windowTitle() + QLatin1Char('/')
-                        + w->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+            shownText = w->windowTitle() + QLatin1Char('/') +
+                        w->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
             static_cast<QDialog *>(w)->accept();
         });
     }
@@ -414,11 +462,13 @@ void TestHome::webLink()
         QCOMPARE(shownText, QStringLiteral("Browser Not Found/Could not find associated Browser"));
         QVERIFY(opened.isEmpty());
     } else {
-        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("http://www.quorvane.example/eduprog.html"))});
+        QCOMPARE(opened,
+                 QList<QUrl>{QUrl(QStringLiteral("http://www.quorvane.example/eduprog.html"))});
         if (!box.isEmpty())
             QCOMPARE(shownText, QStringLiteral("URL Failed/Web Page not Opened"));
     }
-    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.HTM"), QStringLiteral("*.htm")}).size(), 0);
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.HTM"), QStringLiteral("*.htm")}).size(),
+             0);
 }
 
 void TestHome::cancelledPrinterSetupChangesNothing()

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "practice/PracticeWindow.h"
+#include "practice/QuestionPageLink.h"
+#include "practice/QuestionView.h"
 #include "ui/SharedState.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWidget>
 
 // A home window stand-in for driving practice windows directly.
@@ -44,6 +50,43 @@ inline bool CopySkinPictures(const QString &folder)
             return false;
     }
     return !pictures.isEmpty();
+}
+
+// The value of a script run on the page a practice window shows, beside the
+// program's own script.
+inline QVariant EvaluateInPage(PracticeWindow *w, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    w->questionView()->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                             [&](const QVariant &value) {
+                                                 result = value;
+                                                 done = true;
+                                             });
+    QTest::qWaitFor([&] { return done; }, 5000);
+    return result;
+}
+
+// Waits until the page shown holds what the program adds to it: the option
+// cards' states and, in a marked second attempt, the explanation panel.
+inline bool WaitForPageState(PracticeWindow *w)
+{
+    QSignalSpy shown(w->pageLink(), &QuestionPageLink::pageShown);
+    return shown.wait(10000);
+}
+
+// Scrolls an element of the page into view and clicks its middle, as the
+// pupil would; `element` is a script expression naming it.
+inline void ClickInPage(PracticeWindow *w, const QString &element)
+{
+    const QVariantList centre =
+        EvaluateInPage(w, QStringLiteral("var e = %1; e.scrollIntoView({block: 'center'});"
+                                         "var r = e.getBoundingClientRect();"
+                                         "[r.left + r.width / 2, r.top + r.height / 2]")
+                              .arg(element))
+            .toList();
+    QTest::mouseClick(w->questionView()->focusProxy(), Qt::LeftButton, {},
+                      QPoint(centre.value(0).toInt(), centre.value(1).toInt()));
 }
 
 // What a pop-up asked, recorded by AnswerPopUps.

@@ -7,7 +7,9 @@
 #include "practice/PracticeWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -66,9 +68,30 @@ int main(int argc, char **argv)
     home.lblCOD = config.code;
     home.TtPapersCon = 10;
 
+    // Choice pages after a click on an option card.
     PracticeWindow *w = openPaper(home, 101, Attempt::First);
-    w->answerSheet()->Frame(1)->FA->setText(QStringLiteral("2"));
+    ClickInPage(w, QStringLiteral("document.querySelectorAll('ol.opts > li')[1]"));
     grab(w, out + QStringLiteral("/practice-one-box.png"));
+    w->Unload();
+
+    w = openPaper(home, 103, Attempt::First);
+    ClickInPage(w, QStringLiteral("document.querySelectorAll('ol.opts')[2].children[2]"));
+    grab(w, out + QStringLiteral("/practice-choice-clicked.png"));
+    const QStringList firstTry{"1", "2", "1", "1", "2"};
+    for (int k = 1; k <= 5; ++k)
+        w->answerSheet()->Frame(k)->FA->setText(firstTry[k - 1]);
+    mark(w);
+    w->Unload();
+
+    // The marked second attempt with its explanations.
+    w = openPaper(home, 103, Attempt::Second);
+    w->answerSheet()->Frame(3)->FA->setText(QStringLiteral("3"));
+    w->answerSheet()->Frame(4)->FA->setText(QStringLiteral("2"));
+    mark(w);
+    grab(w, out + QStringLiteral("/practice-second-explained.png"));
+    EvaluateInPage(w, QStringLiteral("document.getElementById('quorvane-why').scrollIntoView();"
+                                     "window.scrollBy(0, -60)"));
+    grab(w, out + QStringLiteral("/practice-second-explained-panel.png"));
     w->Unload();
 
     // Typed from the keyboard: two answers, Enter after each, the focus in the third box.
@@ -84,6 +107,14 @@ int main(int argc, char **argv)
     grab(w, out + QStringLiteral("/practice-ten-boxes.png"));
     mark(w);
     grab(w, out + QStringLiteral("/practice-marked.png"));
+    // The list of wrong pages, opened: it is a window of its own, so the screen is taken.
+    auto *wrongPages = w->findChild<QComboBox *>(QStringLiteral("RemQns"));
+    wrongPages->showPopup();
+    QTest::qWait(300);
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, w->x(), w->y() + w->height() - 140, w->width(), 190)
+        .save(out + QStringLiteral("/practice-marked-wrong-list.png"));
+    wrongPages->hidePopup();
     w->Unload();
 
     w = openPaper(home, 102, Attempt::First);

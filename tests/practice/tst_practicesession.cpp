@@ -2,6 +2,7 @@
 #include "content/RecordFile.h"
 #include "content/ResultsStore.h"
 #include "content/ValueText.h"
+#include "practice/ExplanationPanel.h"
 #include "practice/PracticeSession.h"
 
 #include <QDir>
@@ -369,6 +370,91 @@ private slots:
             QVERIFY(s.MoveToPage(p, {}));
         s.StorePageAnswers(page);
         QTEST(s.ExpectedText(box), "expected");
+    }
+
+    void choiceAnswersNameTheirOption_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("shown");
+        const QStringList four{"have", "has", "having", "to have"};
+        QTest::newRow("option text added") << "2" << four << "2 (has)";
+        QTest::newRow("last option") << "4" << four << "4 (to have)";
+        QTest::newRow("blanks around the key") << " 3 " << four << "3 (having)";
+        QTest::newRow("no such option") << "5" << four << "5";
+        QTest::newRow("page without options") << "2" << QStringList() << "2";
+        QTest::newRow("not a number") << "has" << four << "has";
+    }
+
+    void choiceAnswersNameTheirOption()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, options);
+        QTEST(ChoiceAnswerText(answer, options), "shown");
+    }
+
+    void explanationsAreTextWithItalics_data()
+    {
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<QString>("html");
+        QTest::newRow("stressed words") << "*Has*, because *one of the puppies* is one."
+                                        << "<i>Has</i>, because <i>one of the puppies</i> is one.";
+        QTest::newRow("markup stays text") << "Here 2 < 3 & <b>x</b> \"y\" 'z'"
+                                           << "Here 2 &lt; 3 &amp; &lt;b&gt;x&lt;/b&gt; "
+                                              "&quot;y&quot; 'z'";
+        QTest::newRow("markup inside italics") << "*<b>*"
+                                               << "<i>&lt;b&gt;</i>";
+        QTest::newRow("a lone asterisk") << "5 * 3 is 15"
+                                         << "5 * 3 is 15";
+        QTest::newRow("empty pair") << "a ** b"
+                                    << "a ** b";
+        QTest::newRow("third asterisk left over") << "*a* b *c"
+                                                  << "<i>a</i> b *c";
+    }
+
+    void explanationsAreTextWithItalics()
+    {
+        QFETCH(QString, why);
+        QTEST(WhyHtml(why), "html");
+    }
+
+    void secondAttemptExplainsWhatWasWrong()
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        // Paper 104: pages of 1, 5 and 10 boxes; box (c) of page 2 wrong at the
+        // first attempt, box (d) at both.
+        const QStringList page2{"a0", "a1", "no", "no", "a4"};
+        {
+            PracticeSession first(Attempt::First, choice(104));
+            first.Load();
+            QVERIFY(first.MoveToPage(2, {QStringLiteral("one")}));
+            QVERIFY(first.MoveToPage(3, page2));
+            first.StorePageAnswers(texts(10, QStringLiteral("b%1")));
+            QVERIFY(first.Mark(now, now));
+            QCOMPARE(first.WrongPages(), (QList<int>{2, 3}));
+            QVERIFY(first.ExplainedBoxes().isEmpty());
+        }
+        PracticeSession s(Attempt::Second, choice(104));
+        s.Load();
+        QVERIFY(s.MoveToPage(2, {s.Answers()[1]}));
+        QVERIFY(s.ExplainedBoxes().isEmpty());
+        s.StorePageAnswers({"a0", "a1", "a2", "no", "a4"});
+        QVERIFY(s.Mark(now, now));
+        QCOMPARE(s.WrongPages(), (QList<int>{2, 3}));
+        QCOMPARE(s.ExplainedBoxes(), (QList<int>{3, 4}));
+        const QString panel = ExplanationPanelHtml(s, {});
+        QVERIFY2(panel.contains(QLatin1String(
+                     "<span class=\"qv-lab\">(c)</span><div><p class=\"qv-answer\">Answer: a2</p>"
+                     "<p>The word <i>a2</i> is right for box 3 of page 10050.</p>")),
+                 qPrintable(panel));
+        QVERIFY(panel.contains(QLatin1String("(d)")));
+        QVERIFY(!panel.contains(QLatin1String("(a)")));
+        QVERIFY(panel.contains(QLatin1String("<h2>Explanations</h2>")));
+
+        // A box right both times explains nothing; neither does a page of them.
+        QVERIFY(s.MoveToPage(1, s.Answers().first(5)));
+        QVERIFY(s.ExplainedBoxes().isEmpty());
+        QVERIFY(ExplanationPanelHtml(s, {}).isEmpty());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "practice/AnswerSheet.h"
 #include "practice/MarkLabel.h"
 #include "practice/PracticeWindow.h"
+#include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
 #include "ui/FocusMark.h"
 
@@ -21,6 +22,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QtTest>
 
 class TestPracticeWindow : public QObject
@@ -66,6 +69,38 @@ class TestPracticeWindow : public QObject
         QPointer<PracticeWindow> p(w);
         w->Unload();
         QTRY_VERIFY(p.isNull());
+    }
+
+    static void markAnswering(PracticeWindow *w, bool yes = true)
+    {
+        AnswerPopUps popUps({yes});
+        w->MarkPaper();
+    }
+
+    static QString panelText(PracticeWindow *w)
+    {
+        return EvaluateInPage(w, QStringLiteral("var p = document.getElementById('quorvane-why');"
+                                                "p ? p.innerText : ''"))
+            .toString();
+    }
+
+    // Paper 103, page 1 (five choice boxes, keys 1 2 3 4 1): the first attempt
+    // gets (a) and (b) right and (c) to (e) wrong, and page 2 all right; the
+    // second attempt then puts (c) right and leaves (d) wrong and (e) empty.
+    PracticeWindow *markedSecondAttemptOf103()
+    {
+        PracticeWindow *first = open(103);
+        typeAnswers(first, {"1", "2", "1", "1", "2"});
+        first->NextQuestion();
+        typeAnswers(first, {"1", "2", "3", "4", "1"});
+        markAnswering(first);
+        closeQuietly(first);
+        PracticeWindow *w = open(103, Attempt::Second);
+        typeAnswers(w, {"1", "2", "3", "2", ""});
+        markAnswering(w);
+        if (!w->session().IsMarked())
+            qWarning("the second attempt was not marked");
+        return w;
     }
 
 private slots:
@@ -475,7 +510,9 @@ private slots:
                  QStringLiteral("Do you want to mark your practice now?"));
         QVERIFY(w->session().IsMarked());
         QCOMPARE(child<QLabel>(w, "PScoring")->text(), QStringLiteral("30"));
-        QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());
+        QVERIFY(child<QWidget>(w, "TxtRem")->isVisible());
+        QCOMPARE(child<QLabel>(w, "TxtRemlbl")->text(), QStringLiteral("Qns wrong:"));
+        QCOMPARE(child<QComboBox>(w, "RemQns")->count(), 2);
         QVERIFY(!child<QWidget>(w, "lblClock")->isVisible());
         QVERIFY(child<QWidget>(w, "LTime")->isVisible());
         QVERIFY(child<QWidget>(w, "ETime")->isVisible());
@@ -568,41 +605,272 @@ private slots:
         closeQuietly(w);
     }
 
+    void markedViewOffersTheWrongPages()
+    {
+        // Paper 104: pages of 1, 5 and 10 boxes; only page 2 gets a cross.
+        PracticeWindow *w = open(104);
+        typeAnswers(w, {QStringLiteral("one")});
+        w->NextQuestion();
+        typeAnswers(w, {"a0", "a1", "no", "a3", "a4"});
+        w->NextQuestion();
+        QStringList page3;
+        for (int b = 0; b < 10; ++b)
+            page3.append(QStringLiteral("b%1").arg(b));
+        typeAnswers(w, page3);
+        QComboBox *list = child<QComboBox>(w, "RemQns");
+        QCOMPARE(child<QLabel>(w, "TxtRemlbl")->text(), QStringLiteral("Qns left:"));
+        QCOMPARE(list->itemText(0), QStringLiteral("3"));
+        markAnswering(w);
+        QVERIFY(w->session().IsMarked());
+        QVERIFY(list->isVisible());
+        QCOMPARE(child<QLabel>(w, "TxtRemlbl")->text(), QStringLiteral("Qns wrong:"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->itemText(0), QStringLiteral("2"));
+        QCOMPARE(list->currentIndex(), -1);
+
+        emit list->activated(0);
+        QCOMPARE(w->session().QSCount(), 2);
+        QCOMPARE(child<QLabel>(w, "QnTitle")->text(), QStringLiteral("Question 2"));
+        QCOMPARE(w->answerSheet()->Frame(3)->FR->mark(), kCross);
+        QCOMPARE(list->count(), 1);
+        closeQuietly(w);
+
+        // Reopened, the marked paper offers the same pages.
+        PracticeWindow *again = open(104);
+        QComboBox *reopened = child<QComboBox>(again, "RemQns");
+        QVERIFY(reopened->isVisible());
+        QCOMPARE(reopened->count(), 1);
+        QCOMPARE(reopened->itemText(0), QStringLiteral("2"));
+        closeQuietly(again);
+    }
+
+    void secondAttemptExplainsTheWrongBoxes()
+    {
+        PracticeWindow *w = markedSecondAttemptOf103();
+        QVERIFY(WaitForPageState(w));
+        AnswerSheet *sheet = w->answerSheet();
+
+        // (d), still wrong, shows its answer with the option's text and a caption.
+        AnswerFrame *d = sheet->Frame(4);
+        QVERIFY(d->M->isVisible());
+        QCOMPARE(d->M->text(), QStringLiteral("4 (by)"));
+        QVERIFY(d->MCap->isVisible());
+        QCOMPARE(d->MCap->text(), QStringLiteral("Answer"));
+        QVERIFY(d->MCap->geometry().right() < d->M->textMargins().left());
+        QVERIFY(d->M->x() >= d->SR->x() + d->SR->fontMetrics().boundingRect(d->SR->text()).width());
+        QCOMPARE(d->M->toolTip(), QStringLiteral("Expected answer: 4 (by)"));
+        // (e)'s answer is too long for the box: set smaller, then shortened; the
+        // tooltip holds all of it.
+        QLineEdit *e = sheet->Frame(5)->M;
+        QCOMPARE(e->toolTip(), QStringLiteral("Expected answer: 1 (has already started)"));
+        QVERIFY2(e->text().startsWith(QLatin1String("1 (has")) && e->text().endsWith(QChar(0x2026)),
+                 qPrintable(e->text()));
+        QVERIFY(e->font().pointSizeF() >= 7);
+        QVERIFY(e->fontMetrics().horizontalAdvance(e->text()) <=
+                e->width() - e->textMargins().left() - 4);
+        // (a), right both times, and (c), right at the second try, show none.
+        QVERIFY(!sheet->Frame(1)->M->isVisible());
+        QVERIFY(!sheet->Frame(3)->M->isVisible());
+        QCOMPARE(w->pageLink()->Options().value(3),
+                 (QStringList{"fish & chips", "bread <and> jam", "rice", "soup"}));
+
+        // The panel explains (c), (d) and (e), below the question and at the page's type size.
+        const QString panel = panelText(w);
+        QVERIFY2(panel.contains(QLatin1String("Explanations")), qPrintable(panel));
+        QVERIFY(panel.contains(QLatin1String("(c)")));
+        QVERIFY(panel.contains(QLatin1String("Answer: 3 (rice)")));
+        QVERIFY(panel.contains(QLatin1String("(d)")));
+        QVERIFY(panel.contains(QLatin1String("Answer: 4 (by)")));
+        QVERIFY(panel.contains(QLatin1String("Here 2 < 3 & bold words stay text.")));
+        QVERIFY(panel.contains(QLatin1String("(e)")));
+        QVERIFY(panel.contains(QLatin1String("Answer: 1 (has already started)")));
+        QVERIFY(!panel.contains(QLatin1String("(a)")));
+        QVERIFY(!panel.contains(QLatin1String("(b)")));
+        QCOMPARE(EvaluateInPage(
+                     w, QStringLiteral("document.querySelector('#quorvane-why i').textContent"))
+                     .toString(),
+                 QStringLiteral("3"));
+        QVERIFY(
+            EvaluateInPage(w, QStringLiteral("Array.from(document.querySelectorAll('#quorvane-why "
+                                             "i')).some(i => i.textContent === 'bold')"))
+                .toBool());
+        QVERIFY(
+            EvaluateInPage(w, QStringLiteral("var items = document.querySelectorAll('.item');"
+                                             "document.getElementById('quorvane-why')"
+                                             ".getBoundingClientRect().top >= items[items.length - "
+                                             "1].getBoundingClientRect().bottom"))
+                .toBool());
+        QVERIFY(
+            EvaluateInPage(w, QStringLiteral("parseFloat(getComputedStyle(document.getElementById("
+                                             "'quorvane-why')).fontSize) >= 16"))
+                .toBool());
+
+        // A page right both times has no panel.
+        w->NextQuestion();
+        QVERIFY(WaitForPageState(w));
+        QVERIFY(!sheet->Frame(1)->M->isVisible());
+        QVERIFY(!EvaluateInPage(w, QStringLiteral("!!document.getElementById('quorvane-why')"))
+                     .toBool());
+        closeQuietly(w);
+    }
+
+    void firstAttemptExplainsNothing()
+    {
+        PracticeWindow *w = open(103);
+        typeAnswers(w, {"2", "2", "2", "2", "2"});
+        QVERIFY(WaitForPageState(w));
+        markAnswering(w);
+        QVERIFY(WaitForPageState(w));
+        QVERIFY(!EvaluateInPage(w, QStringLiteral("!!document.getElementById('quorvane-why')"))
+                     .toBool());
+        QVERIFY(!w->answerSheet()->Frame(1)->M->isVisible());
+        closeQuietly(w);
+    }
+
+    void clickingAnOptionAnswersItsBox()
+    {
+        PracticeWindow *w = open(103);
+        QVERIFY(WaitForPageState(w));
+        QLineEdit *c = w->answerSheet()->Frame(3)->FA;
+        const auto click = [&](int list, int card, const QString &part) {
+            ClickInPage(w, QStringLiteral("document.querySelectorAll('ol.opts')[%1].children[%2]%3")
+                               .arg(list)
+                               .arg(card)
+                               .arg(part));
+        };
+        const auto chosen = [&](int list) {
+            return EvaluateInPage(
+                       w, QStringLiteral("Array.from(document.querySelectorAll('ol.opts')[%1]"
+                                         ".children).map(c => c.classList.contains("
+                                         "'qv-chosen')).indexOf(true) + 1")
+                              .arg(list))
+                .toInt();
+        };
+
+        // The third question's third card fills box (c), as if typed.
+        QSignalSpy edited(c, &QLineEdit::textEdited);
+        click(2, 2, QString());
+        QTRY_COMPARE(c->text(), QStringLiteral("3"));
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(QApplication::focusWidget(), c);
+        QTRY_COMPARE(chosen(2), 3);
+        QCOMPARE(w->answerSheet()->Frame(1)->FA->text(), QString());
+        // Its number does the same, and a second click replaces the answer.
+        click(2, 0, QStringLiteral(".querySelector('.num')"));
+        QTRY_COMPARE(c->text(), QStringLiteral("1"));
+        QTRY_COMPARE(chosen(2), 1);
+
+        // Typing still works, and the page follows it.
+        c->selectAll();
+        QTest::keyClicks(c, QStringLiteral("4"));
+        QCOMPARE(c->text(), QStringLiteral("4"));
+        QTRY_COMPARE(chosen(2), 4);
+
+        // Stored like a typed answer, the choice comes back on the page.
+        w->NextQuestion();
+        QVERIFY(WaitForPageState(w));
+        w->PreviousQuestion();
+        QVERIFY(WaitForPageState(w));
+        QCOMPARE(w->answerSheet()->Frame(3)->FA->text(), QStringLiteral("4"));
+        QCOMPARE(chosen(2), 4);
+
+        // A marked box ignores clicks.
+        markAnswering(w);
+        QVERIFY(w->session().IsMarked());
+        QVERIFY(WaitForPageState(w));
+        click(2, 1, QString());
+        QTest::qWait(300);
+        QCOMPARE(w->answerSheet()->Frame(3)->FA->text(), QStringLiteral("4"));
+        QCOMPARE(chosen(2), 4);
+        closeQuietly(w);
+    }
+
+    void carriedBoxesIgnoreClicks()
+    {
+        PracticeWindow *first = open(101);
+        typeAnswers(first, {QStringLiteral("1")});
+        markAnswering(first);
+        closeQuietly(first);
+        // Page 1 of paper 101 expects 1: carried and locked.
+        PracticeWindow *w = open(101, Attempt::Second);
+        QVERIFY(WaitForPageState(w));
+        QVERIFY(w->answerSheet()->Frame(1)->FA->isReadOnly());
+        QVERIFY(!EvaluateInPage(w, QStringLiteral("document.querySelector('ol.opts')"
+                                                  ".classList.contains('qv-open')"))
+                     .toBool());
+        w->pageLink()->optionPicked(1, 3);
+        QCOMPARE(w->answerSheet()->Frame(1)->FA->text(), QStringLiteral("1"));
+        w->NextQuestion();
+        QVERIFY(WaitForPageState(w));
+        w->pageLink()->optionPicked(1, 3);
+        QCOMPARE(w->answerSheet()->Frame(1)->FA->text(), QStringLiteral("3"));
+        w->pageLink()->optionPicked(1, 5);
+        QCOMPARE(w->answerSheet()->Frame(1)->FA->text(), QStringLiteral("3"));
+        closeQuietly(w);
+    }
+
+    // Prints the page shown to a PDF file from the toolbar, without the print
+    // dialog, and gives back the file's text; empty when printing failed.
+    // Prints the shown page to a PDF file and reads its text back; the notice
+    // that says where the file went is answered and its text kept in *notice.
+    QString printedText(PracticeWindow *w, const QString &pdftotext, QString *notice = nullptr)
+    {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = m_dir.filePath(QStringLiteral("question.pdf"));
+        QFile::remove(pdf);
+        printer.setOutputFileName(pdf);
+        m_home.Printer = &printer;
+        w->setPrintDialogShown(false);
+        QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
+        AnswerPopUps popUps({true});
+        QTest::mouseClick(child<QWidget>(w, "ToolBar03"), Qt::LeftButton, {}, QPoint(5, 5));
+        const bool ok = printed.wait(20000) && printed.first().first().toBool();
+        m_home.Printer = nullptr;
+        if (notice && !popUps.seen.isEmpty())
+            *notice = popUps.seen.first().title + QLatin1Char('|') + popUps.seen.first().message;
+        if (!ok)
+            return {};
+        QProcess text;
+        text.start(pdftotext, {pdf, QStringLiteral("-")});
+        text.waitForFinished(20000);
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
+
     void printsTheShownPageToAPdfFile()
     {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty())
             QSKIP("pdftotext is not installed");
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = m_dir.filePath(QStringLiteral("question.pdf"));
-        printer.setOutputFileName(pdf);
-        m_home.Printer = &printer;
-
         PracticeWindow *w = open(104);
         w->NextQuestion();
         QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
         QVERIFY(loaded.wait(10000));
-        w->setPrintDialogShown(false);
-        QSignalSpy printed(w->questionView(), &QuestionView::questionPrinted);
-        AnswerPopUps notice({true});
-        QTest::mouseClick(child<QWidget>(w, "ToolBar03"), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(printed.wait(20000));
-        QCOMPARE(printed.first().first().toBool(), true);
+        QString notice;
+        const QString text = printedText(w, pdftotext, &notice);
         // The pupil is told where the page went.
-        QCOMPARE(notice.seen.value(0).title, QStringLiteral("Print question"));
-        QVERIFY(notice.seen.value(0).message.startsWith(
-            QLatin1String("The question was saved as\nquestion.pdf\nin ")));
-        m_home.Printer = nullptr;
+        QVERIFY2(notice.startsWith(QLatin1String("Print question|The question was saved as\n"
+                                                 "question.pdf\nin ")),
+                 qPrintable(notice));
         closeQuietly(w);
+        QVERIFY2(text.contains(QLatin1String("This page has 5 answer boxes.")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Question page")));
+    }
 
-        QProcess text;
-        text.start(pdftotext, {pdf, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(20000));
-        const QString printedText = QString::fromUtf8(text.readAllStandardOutput());
-        QVERIFY2(printedText.contains(QLatin1String("This page has 5 answer boxes.")),
-                 qPrintable(printedText));
-        QVERIFY(printedText.contains(QLatin1String("Question page")));
+    void printsTheExplanationsWithThePage()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        PracticeWindow *w = markedSecondAttemptOf103();
+        QVERIFY(WaitForPageState(w));
+        QVERIFY(!panelText(w).isEmpty());
+        const QString text = printedText(w, pdftotext);
+        closeQuietly(w);
+        QVERIFY2(text.contains(QLatin1String("Explanations")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Answer: 4 (by)")));
+        QVERIFY(text.contains(QLatin1String("Here 2 < 3 & bold words stay text.")));
+        QVERIFY(text.contains(QLatin1String("Question 5 of page 10044.")));
     }
 
     void copyGuardWatchesThePageOnly()

@@ -7,12 +7,18 @@
 
 // The course as read from its sources, before it is turned into resources.
 
-// One answer box: its kind letter, its answer-key field and the marks it earns.
+// One answer box: its kind letter, its answer-key field, the marks it earns,
+// the explanation of its answer, the skill it tests, and where it was written
+// ("file:line"), so that a box found lacking after reading can be pointed at.
 struct Box
 {
     QChar kind;
     QString answer;
     int marks = 1;
+    QString why;
+    QString area;
+    QString file;
+    int line = 1;
 };
 
 // A piece of running text: plain text, a gap that is not an answer box ("___"
@@ -86,6 +92,7 @@ struct Topic
     QString instructions;
     int pagesPerPaper = 0;
     int boxesPerPage = 0;
+    QStringList areas;
     QList<Paper> papers;
 };
 

@@ -33,6 +33,125 @@ QString CourseReader::paperFile(int key) const
 
 Course CourseReader::read()
 {
+    Course course = readConfiguration();
+    const QList<Topic> declared = course.topics;
+    course.topics.clear();
+
+    // Topics present: complete topics from topic 1 until the first incomplete one.
+    int present = 0;
+    while (present < declared.size()) {
+        QStringList missing;
+        for (int i = 1; i <= kPapersPerTopic; ++i) {
+            const int key = 100 + kPapersPerTopic * present + i;
+            if (!QFileInfo::exists(shown(paperFile(key))))
+                missing.append(paperFile(key));
+        }
+        if (!missing.isEmpty()) {
+            if (missing.size() < kPapersPerTopic)
+                m_notes.append(
+                    QStringLiteral("topic %1 \"%2\" is not packed yet: %3 missing")
+                        .arg(present + 1)
+                        .arg(declared[present].name, missing.join(QStringLiteral(", "))));
+            break;
+        }
+        ++present;
+    }
+    checkPaperFileNames(present, declared.size());
+    if (present == 0)
+        m_notes.append(QStringLiteral("no topic is complete yet: the level is packed without "
+                                      "topics"));
+
+    QHash<QString, QString> seen;
+    int nextPageId = kFirstPageId;
+    for (int t = 0; t < present; ++t) {
+        Topic topic = declared[t];
+        for (int i = 1; i <= kPapersPerTopic; ++i) {
+            const int key = 100 + kPapersPerTopic * t + i;
+            topic.papers.append(
+                readPaper(topic, t + 1, key, shown(paperFile(key)), seen, nextPageId));
+        }
+        course.topics.append(topic);
+    }
+    for (const Topic &topic : course.topics)
+        requireExplanations(topic.papers);
+    return course;
+}
+
+QList<Paper> CourseReader::check(const QStringList &files)
+{
+    const Course course = readConfiguration();
+    static const QRegularExpression paperName(QStringLiteral("^(\\d{3})\\.yaml$"));
+    QHash<QString, QString> seen;
+    int nextPageId = kFirstPageId;
+    QList<Paper> papers;
+    for (const QString &file : files) {
+        const QRegularExpressionMatch m = paperName.match(QFileInfo(file).fileName());
+        const int key = m.hasMatch() ? m.captured(1).toInt() : 0;
+        const int topic = (key - 101) / kPapersPerTopic;
+        if (key < 101 || topic >= course.topics.size())
+            throw SourceError(file, 1,
+                              QStringLiteral("not a paper of a declared topic: papers are named "
+                                             "by their key, 101.yaml to %1.yaml")
+                                  .arg(100 + kPapersPerTopic * course.topics.size()));
+        papers.append(readPaper(course.topics[topic], topic + 1, key, file, seen, nextPageId));
+    }
+    requireExplanations(papers);
+    return papers;
+}
+
+// Checked once every paper has been read, so that a fault in the shape of a
+// page is reported before a missing explanation.
+void CourseReader::requireExplanations(const QList<Paper> &papers)
+{
+    for (const Paper &paper : papers) {
+        for (const Page &page : paper.pages) {
+            for (const Box &box : page.boxes) {
+                if (box.why.isEmpty() || box.area.isEmpty())
+                    throw SourceError(
+                        box.file, box.line,
+                        QStringLiteral("every answer box needs \"why\" (why its answer is "
+                                       "right) and \"area\" (the skill it tests); this one has "
+                                       "no \"%1\"")
+                            .arg(QLatin1String(box.why.isEmpty() ? "why" : "area")));
+            }
+        }
+    }
+}
+
+Paper CourseReader::readPaper(const Topic &topic, int topicNumber, int key, const QString &path,
+                              QHash<QString, QString> &seen, int &nextPageId) const
+{
+    const YamlSource source(path, path);
+    source.allowKeys(source.root(), {QStringLiteral("pages")}, QStringLiteral("a paper file"));
+    const YAML::Node pages = source.requireSequence(source.root(), "pages");
+    if (int(pages.size()) != topic.pagesPerPaper)
+        source.fail(pages, QStringLiteral("paper %1 has %2 page%3; every paper of topic %4 "
+                                          "\"%5\" (shape %6) has %7")
+                               .arg(key)
+                               .arg(pages.size())
+                               .arg(QLatin1String(pages.size() == 1 ? "" : "s"))
+                               .arg(topicNumber)
+                               .arg(topic.name, topic.shape)
+                               .arg(topic.pagesPerPaper));
+    PageReader reader(source, topic, topicNumber, m_courseDir, seen);
+    Paper paper;
+    paper.key = key;
+    for (const YAML::Node &node : pages) {
+        Page page = reader.read(node);
+        if (nextPageId > kLastPageId)
+            source.fail(node,
+                        QStringLiteral("too many pages: page ids end at %1").arg(kLastPageId));
+        page.id = nextPageId++;
+        page.paperNumber = (key - 101) % kPapersPerTopic + 1;
+        page.number = paper.pages.size() + 1;
+        page.count = topic.pagesPerPaper;
+        paper.pages.append(page);
+    }
+    return paper;
+}
+
+Course CourseReader::readConfiguration()
+{
     const QString configName = QStringLiteral("course.yaml");
     const YamlSource config(shown(configName), shown(configName));
     const YAML::Node &root = config.root();
@@ -67,7 +186,7 @@ Course CourseReader::read()
         config.allowKeys(node,
                          {QStringLiteral("name"), QStringLiteral("shape"),
                           QStringLiteral("instructions"), QStringLiteral("pages"),
-                          QStringLiteral("boxes")},
+                          QStringLiteral("boxes"), QStringLiteral("areas")},
                          QStringLiteral("a topic"));
         Topic topic;
         topic.name = config.text(node, "name");
@@ -86,71 +205,13 @@ Course CourseReader::read()
             config.fail(node["boxes"], QStringLiteral("a page has 1 to 20 answer boxes"));
         if (topic.shape == QLatin1String("choice") && topic.boxesPerPage != 1)
             config.fail(node["boxes"], QStringLiteral("a page of shape choice has one answer box"));
+        topic.areas = config.textList(node, "areas");
+        for (int i = 0; i < topic.areas.size(); ++i)
+            TableField::check(config, node["areas"][i], topic.areas[i], QStringLiteral("area"));
         declared.append(topic);
     }
 
-    // Topics present: complete topics from topic 1 until the first incomplete one.
-    int present = 0;
-    while (present < declared.size()) {
-        QStringList missing;
-        for (int i = 1; i <= kPapersPerTopic; ++i) {
-            const int key = 100 + kPapersPerTopic * present + i;
-            if (!QFileInfo::exists(shown(paperFile(key))))
-                missing.append(paperFile(key));
-        }
-        if (!missing.isEmpty()) {
-            if (missing.size() < kPapersPerTopic)
-                m_notes.append(
-                    QStringLiteral("topic %1 \"%2\" is not packed yet: %3 missing")
-                        .arg(present + 1)
-                        .arg(declared[present].name, missing.join(QStringLiteral(", "))));
-            break;
-        }
-        ++present;
-    }
-    checkPaperFileNames(present, declared.size());
-    if (present == 0)
-        m_notes.append(QStringLiteral("no topic is complete yet: the level is packed without "
-                                      "topics"));
-
-    QHash<QString, QString> seen;
-    int nextPageId = kFirstPageId;
-    for (int t = 0; t < present; ++t) {
-        Topic topic = declared[t];
-        for (int i = 1; i <= kPapersPerTopic; ++i) {
-            const int key = 100 + kPapersPerTopic * t + i;
-            const YamlSource source(shown(paperFile(key)), shown(paperFile(key)));
-            source.allowKeys(source.root(), {QStringLiteral("pages")},
-                             QStringLiteral("a paper file"));
-            const YAML::Node pages = source.requireSequence(source.root(), "pages");
-            if (int(pages.size()) != topic.pagesPerPaper)
-                source.fail(pages, QStringLiteral("paper %1 has %2 page%3; every paper of topic %4 "
-                                                  "\"%5\" (shape %6) has %7")
-                                       .arg(key)
-                                       .arg(pages.size())
-                                       .arg(QLatin1String(pages.size() == 1 ? "" : "s"))
-                                       .arg(t + 1)
-                                       .arg(topic.name, topic.shape)
-                                       .arg(topic.pagesPerPaper));
-            PageReader reader(source, topic, t + 1, m_courseDir, seen);
-            Paper paper;
-            paper.key = key;
-            for (const YAML::Node &node : pages) {
-                Page page = reader.read(node);
-                if (nextPageId > kLastPageId)
-                    source.fail(
-                        node,
-                        QStringLiteral("too many pages: page ids end at %1").arg(kLastPageId));
-                page.id = nextPageId++;
-                page.paperNumber = i;
-                page.number = paper.pages.size() + 1;
-                page.count = topic.pagesPerPaper;
-                paper.pages.append(page);
-            }
-            topic.papers.append(paper);
-        }
-        course.topics.append(topic);
-    }
+    course.topics = declared;
     return course;
 }
 

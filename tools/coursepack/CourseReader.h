@@ -2,6 +2,7 @@
 
 #include "CourseModel.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,11 @@ public:
 
     Course read();
 
+    // Reads the given paper files, each against the topic its key (the file's
+    // name) belongs to, with every check of read() but the order of topics;
+    // packs nothing.
+    QList<Paper> check(const QStringList &files);
+
     // Notes about topics left out because their papers are not all written yet.
     const QStringList &notes() const { return m_notes; }
 
@@ -22,7 +28,10 @@ private:
     QString paperFile(int key) const;
     QString shown(const QString &relative) const;
     void checkPaperFileNames(int topicCount, int declaredCount) const;
-    void readPaper(Topic &topic, int topicNumber, int key, int &nextPageId);
+    Course readConfiguration();
+    static void requireExplanations(const QList<Paper> &papers);
+    Paper readPaper(const Topic &topic, int topicNumber, int key, const QString &path,
+                    QHash<QString, QString> &seen, int &nextPageId) const;
 
     QString m_courseDir;
     QStringList m_notes;

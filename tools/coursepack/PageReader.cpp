@@ -18,6 +18,8 @@ const QString kVisual = QStringLiteral("visual");
 const QString kReading = QStringLiteral("reading");
 const QString kMock = QStringLiteral("mock");
 
+constexpr int kLongestWhy = 220;
+
 QString normalised(const QString &text)
 {
     return text.simplified().toCaseFolded();
@@ -93,10 +95,7 @@ Page PageReader::read(const YAML::Node &node)
 
 void PageReader::readChoicePage(const YAML::Node &node, Page &page)
 {
-    m_source.allowKeys(node,
-                       {QStringLiteral("question"), QStringLiteral("options"),
-                        QStringLiteral("answer"), QStringLiteral("marks")},
-                       shapeWhat());
+    m_source.allowKeys(node, choiceKeys(), shapeWhat());
     Section section;
     section.questions.append(readChoiceQuestion(node, page));
     page.sections.append(section);
@@ -222,6 +221,41 @@ void PageReader::readMockSection(const YAML::Node &node, Page &page)
     page.sections.append(section);
 }
 
+const QStringList &PageReader::choiceKeys()
+{
+    static const QStringList keys = {QStringLiteral("question"), QStringLiteral("options"),
+                                     QStringLiteral("answer"),   QStringLiteral("marks"),
+                                     QStringLiteral("why"),      QStringLiteral("area")};
+    return keys;
+}
+
+Box PageReader::box(const YAML::Node &node, QChar kind, const QString &answer, int marks)
+{
+    Box box{kind, answer, marks};
+    box.file = m_source.shownPath();
+    box.line = m_source.line(node);
+    if (!node.IsMap())
+        return box;
+    box.why = m_source.optionalText(node, "why").trimmed();
+    if (!box.why.isEmpty()) {
+        TableField::check(m_source, node["why"], box.why, QStringLiteral("why"));
+        if (box.why.size() > kLongestWhy)
+            m_source.fail(node["why"], QStringLiteral("\"why\" has %1 characters; at most %2 "
+                                                      "are allowed")
+                                           .arg(box.why.size())
+                                           .arg(kLongestWhy));
+    }
+    box.area = m_source.optionalText(node, "area").trimmed();
+    if (!box.area.isEmpty() && !m_topic.areas.contains(box.area))
+        m_source.fail(node["area"],
+                      QStringLiteral("area \"%1\" is not one of the areas of topic "
+                                     "%2 \"%3\" (%4)")
+                          .arg(box.area)
+                          .arg(m_topicNumber)
+                          .arg(m_topic.name, m_topic.areas.join(QStringLiteral(", "))));
+    return box;
+}
+
 int PageReader::readMarks(const YAML::Node &map)
 {
     const YAML::Node node = map["marks"];
@@ -266,7 +300,7 @@ Question PageReader::readChoiceQuestion(const YAML::Node &node, Page &page)
                                                  "not \"%1\"")
                                       .arg(QString::fromStdString(answerNode.Scalar())));
     question.box = page.boxes.size();
-    page.boxes.append({QLatin1Char('Q'), QString::number(answer), readMarks(node)});
+    page.boxes.append(box(node, QLatin1Char('Q'), QString::number(answer), readMarks(node)));
     return question;
 }
 
@@ -274,10 +308,7 @@ QList<Question> PageReader::readChoiceQuestions(const YAML::Node &map, Page &pag
 {
     QList<Question> questions;
     for (const YAML::Node &node : m_source.requireSequence(map, "questions")) {
-        m_source.allowKeys(node,
-                           {QStringLiteral("question"), QStringLiteral("options"),
-                            QStringLiteral("answer"), QStringLiteral("marks")},
-                           QStringLiteral("a question of %1").arg(shapeWhat()));
+        m_source.allowKeys(node, choiceKeys(), QStringLiteral("a question of %1").arg(shapeWhat()));
         questions.append(readChoiceQuestion(node, page));
     }
     return questions;
@@ -327,7 +358,9 @@ void PageReader::readTextAnswer(const YAML::Node &node, Page &page)
 {
     int marks = 1;
     if (node.IsMap()) {
-        m_source.allowKeys(node, {QStringLiteral("answer"), QStringLiteral("marks")},
+        m_source.allowKeys(node,
+                           {QStringLiteral("answer"), QStringLiteral("marks"),
+                            QStringLiteral("why"), QStringLiteral("area")},
                            QStringLiteral("an answer"));
         if (!node["answer"])
             m_source.fail(node, QStringLiteral("missing \"answer\""));
@@ -353,11 +386,11 @@ void PageReader::readTextAnswer(const YAML::Node &node, Page &page)
         }
         if (alternatives.size() < 2)
             m_source.fail(value, QStringLiteral("a list of accepted answers needs at least two"));
-        page.boxes.append(
-            {QLatin1Char('M'), QLatin1Char(';') + alternatives.join(QLatin1Char(';')), marks});
+        page.boxes.append(box(node, QLatin1Char('M'),
+                              QLatin1Char(';') + alternatives.join(QLatin1Char(';')), marks));
         return;
     }
-    page.boxes.append({QLatin1Char('T'), readAlternative(value), marks});
+    page.boxes.append(box(node, QLatin1Char('T'), readAlternative(value), marks));
 }
 
 void PageReader::readBankAnswers(const YAML::Node &map, const QStringList &bank, Page &page)
@@ -373,14 +406,21 @@ void PageReader::readBankAnswers(const YAML::Node &map, const QStringList &bank,
     for (const YAML::Node &answer : answers) {
         const int box = page.boxes.size();
         readTextAnswer(answer, page);
-        const QString expected = page.boxes[box].answer;
-        if (!bank.isEmpty()) {
+        if (bank.isEmpty())
+            continue;
+        // Each accepted alternative of a kind M box must be a bank word too.
+        const Box &read = page.boxes[box];
+        const QStringList expected = read.kind == QLatin1Char('M')
+                                         ? read.answer.split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                         : QStringList{read.answer};
+        for (const QString &alternative : expected) {
             bool found = false;
             for (const QString &word : bank)
-                found = found || normalised(word) == normalised(expected);
+                found = found || normalised(word) == normalised(alternative);
             if (!found)
                 m_source.fail(
-                    answer, QStringLiteral("answer \"%1\" is not in the word bank").arg(expected));
+                    answer,
+                    QStringLiteral("answer \"%1\" is not in the word bank").arg(alternative));
         }
     }
 }

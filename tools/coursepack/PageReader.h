@@ -35,6 +35,10 @@ private:
     void readTextAnswer(const YAML::Node &node, Page &page);
     QString readAlternative(const YAML::Node &node);
     int readMarks(const YAML::Node &map);
+    // A box of `kind` read at `node`, with the explanation and area given
+    // there when `node` is a mapping.
+    Box box(const YAML::Node &node, QChar kind, const QString &answer, int marks);
+    static const QStringList &choiceKeys();
 
     // Splits text into paragraphs at blank lines and finds its markers: "[n]"
     // (a blank) and "[n:wrong words]" (an error) where `markers` allows them;

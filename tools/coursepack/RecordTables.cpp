@@ -37,6 +37,14 @@ QString marksField(const Box &box)
 {
     return QString::number(box.marks);
 }
+QString whyField(const Box &box)
+{
+    return box.why;
+}
+QString areaField(const Box &box)
+{
+    return box.area;
+}
 
 int paperCount(const Course &course)
 {
@@ -57,6 +65,8 @@ QMap<int, QByteArray> RecordTables::build(const Course &course)
     tables.insert(30003 + level, pageTable(course, answerField));
     tables.insert(30004 + level, pageTable(course, kindField));
     tables.insert(30005 + level, pageTable(course, marksField));
+    tables.insert(30006 + level, pageTable(course, whyField));
+    tables.insert(30007 + level, pageTable(course, areaField));
     tables.insert(30101 + level, marksTemplate(paperCount(course)));
     const QByteArray answers = answersTemplate(course);
     for (int n = 30102; n <= 30105; ++n)

@@ -3,8 +3,11 @@
 //
 //   coursepack course <course folder> <output folder>
 //   coursepack skin <skin folder> <output folder>
+//   coursepack check <course folder> <paper file> ...
 //
-// Each writes <output folder>/custom/<number> and a .qrc listing them.
+// The first two write <output folder>/custom/<number> and a .qrc listing
+// them; check reads paper files that are still being written (their topic
+// need not be complete) and prints what they hold, packing nothing.
 
 #include "CourseReader.h"
 #include "CourseTotals.h"
@@ -65,6 +68,60 @@ int packCourse(const QString &courseDir, const QString &outDir)
     return 0;
 }
 
+// What a writer checks in a paper: its size, the spread of its answer
+// positions (a pattern in them is a clue) and of the areas it covers.
+QString describe(const Paper &paper)
+{
+    int pages = 0;
+    int boxes = 0;
+    int positions[5] = {};
+    int longestRun = 0;
+    int run = 0;
+    int previous = 0;
+    QMap<QString, int> areas;
+    for (const Page &page : paper.pages) {
+        ++pages;
+        for (const Box &box : page.boxes) {
+            ++boxes;
+            ++areas[box.area];
+            if (box.kind != QLatin1Char('Q'))
+                continue;
+            const int position = box.answer.toInt();
+            ++positions[position];
+            run = position == previous ? run + 1 : 1;
+            previous = position;
+            longestRun = qMax(longestRun, run);
+        }
+    }
+    QString text =
+        QStringLiteral("paper %1: %2 pages, %3 boxes").arg(paper.key).arg(pages).arg(boxes);
+    if (positions[1] + positions[2] + positions[3] + positions[4] > 0)
+        text += QStringLiteral("; answers at 1/2/3/4: %1/%2/%3/%4, longest run %5")
+                    .arg(positions[1])
+                    .arg(positions[2])
+                    .arg(positions[3])
+                    .arg(positions[4])
+                    .arg(longestRun);
+    QStringList spread;
+    for (auto it = areas.cbegin(); it != areas.cend(); ++it)
+        spread.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value()));
+    return text + QStringLiteral("; areas: ") + spread.join(QStringLiteral(", "));
+}
+
+int checkPapers(const QString &courseDir, const QStringList &files)
+{
+    QTextStream out(stdout);
+    try {
+        CourseReader reader(courseDir);
+        for (const Paper &paper : reader.check(files))
+            out << "coursepack: " << describe(paper) << Qt::endl;
+    } catch (const SourceError &e) {
+        QTextStream(stderr) << e.what() << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
 int packSkin(const QString &skinDir, const QString &outDir)
 {
     QTextStream out(stdout);
@@ -97,8 +154,11 @@ int main(int argc, char *argv[])
         return packCourse(args[2], args[3]);
     if (args.size() == 4 && args[1] == QLatin1String("skin"))
         return packSkin(args[2], args[3]);
+    if (args.size() >= 4 && args[1] == QLatin1String("check"))
+        return checkPapers(args[2], args.mid(3));
     QTextStream(stderr) << "usage: coursepack course <course folder> <output folder>\n"
-                           "       coursepack skin <skin folder> <output folder>"
+                           "       coursepack skin <skin folder> <output folder>\n"
+                           "       coursepack check <course folder> <paper file> ..."
                         << Qt::endl;
     return 2;
 }
