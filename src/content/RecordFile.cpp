@@ -81,12 +81,27 @@ QStringList wantedKeys(const FieldList &keys, int n)
     return wanted;
 }
 
-QByteArray joinLines(const QStringList &lines, bool *ok)
+QByteArray joinLines(const QStringList &lines)
 {
     QString text;
     for (const QString &line : lines)
         text += line + QStringLiteral("\r\n");
-    return Cp1252::encode(text, ok);
+    return Cp1252::encode(text);
+}
+
+bool fieldsStorable(const FieldList &fields, int n, const QString &key, const QString &path,
+                    WriteError *error)
+{
+    for (int i = 1; i <= n; ++i) {
+        if (!IsStorableField(fields[i])) {
+            if (error)
+                *error = WriteError(
+                    WriteError::BadCharacter, path,
+                    QStringLiteral("Field %1 of record %2 cannot be stored").arg(i).arg(key));
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -194,44 +209,33 @@ FieldList SplitFields80(const QString &line, int n)
 
 bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString &index,
                     const QString &key, int lineCount, int fieldCount, const QString &path,
-                    QString *error)
+                    WriteError *error)
 {
     bool numeric = false;
     const int at = index.trimmed().toInt(&numeric);
     if (!numeric || at < 1) {
         if (error)
-            *error = QStringLiteral("Invalid record position \"%1\"").arg(index);
+            *error = WriteError(WriteError::Other, path,
+                                QStringLiteral("Invalid record position \"%1\"").arg(index));
         return false;
     }
-    for (int i = 1; i <= fieldCount; ++i) {
-        if (!IsStorableField(fields[i])) {
-            if (error)
-                *error = QStringLiteral("Field %1 of record %2 cannot be stored").arg(i).arg(key);
-            return false;
-        }
-    }
+    if (!fieldsStorable(fields, fieldCount, key, path, error))
+        return false;
     heldLines.set(at, BuildRecordLine(key, fields, fieldCount));
     QStringList lines;
     for (int i = 1; i <= lineCount; ++i)
         lines.append(heldLines[i]);
-    return WriteFileAtomically(path, joinLines(lines, nullptr), error);
+    return WriteFileAtomically(path, joinLines(lines), error);
 }
 
 bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
-                    QString *error)
+                    WriteError *error)
 {
     QStringList lines;
     for (int j = 0; j < 6; ++j) {
-        for (int i = 1; i <= n; ++i) {
-            if (!IsStorableField(lists[j][i])) {
-                if (error)
-                    *error = QStringLiteral("Field %1 of record %2 cannot be stored")
-                                 .arg(i)
-                                 .arg(keys[j]);
-                return false;
-            }
-        }
+        if (!fieldsStorable(lists[j], n, keys[j], path, error))
+            return false;
         lines.append(BuildRecordLine(keys[j], lists[j], n));
     }
-    return WriteFileAtomically(path, joinLines(lines, nullptr), error);
+    return WriteFileAtomically(path, joinLines(lines), error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/OneBasedList.h"
+#include "content/WriteError.h"
 
 #include <QString>
 
@@ -40,11 +41,11 @@ FieldList SplitFields80(const QString &line, int n);
 // break, since that would shift the stored fields.
 bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString &index,
                     const QString &key, int lineCount, int fieldCount, const QString &path,
-                    QString *error = nullptr);
+                    WriteError *error = nullptr);
 
 // Rewrites the file with exactly six records, keys[j] followed by lists[j](1 .. n).
 bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
-                    QString *error = nullptr);
+                    WriteError *error = nullptr);
 
 // Splits a record line into n fields, the first ">" taken at `firstSeparator`
 // (1-based: 6 for three-character keys, 8 for page ids). Field n keeps the rest

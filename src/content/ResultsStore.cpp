@@ -119,18 +119,6 @@ bool matchesTemplate(const QByteArray &bytes, const QByteArray &templ, ResultsFi
     return true;
 }
 
-// Runs `visit(file, level)` for the six results files of every level that exists.
-template <typename Visit>
-void forEachResultsFile(const ProductConfig &config, Visit visit)
-{
-    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
-        if (!config.levelExists(level))
-            continue;
-        for (const ResultsFile file : kAllResultsFiles)
-            visit(file, level);
-    }
-}
-
 } // namespace
 
 QString ResultsFileName(ResultsFile file, int level, const QString &code)
@@ -159,7 +147,7 @@ ResultsPaths ResultsPaths::of(const QString &folder, int level, const QString &c
 QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config)
 {
     QStringList failed;
-    forEachResultsFile(config, [&](ResultsFile file, int level) {
+    ForEachResultsFile(config, [&](ResultsFile file, int level) {
         if (ExtractResource(ResultsTemplateResource(file, level), QStringLiteral("Custom"),
                             ResultsFilePath(folder, file, level, config.code))
             != ExtractOk)
@@ -171,7 +159,7 @@ QStringList CreateResultsFiles(const QString &folder, const ProductConfig &confi
 QStringList ExistingResultsFiles(const QString &folder, const ProductConfig &config)
 {
     QStringList existing;
-    forEachResultsFile(config, [&](ResultsFile file, int level) {
+    ForEachResultsFile(config, [&](ResultsFile file, int level) {
         if (QFileInfo::exists(ResultsFilePath(folder, file, level, config.code)))
             existing.append(ResultsFileName(file, level, config.code));
     });
@@ -181,14 +169,14 @@ QStringList ExistingResultsFiles(const QString &folder, const ProductConfig &con
 bool ResultsFilesMissing(const QString &folder, const ProductConfig &config)
 {
     int expected = 0;
-    forEachResultsFile(config, [&](ResultsFile, int) { ++expected; });
+    ForEachResultsFile(config, [&](ResultsFile, int) { ++expected; });
     return ExistingResultsFiles(folder, config).size() < expected;
 }
 
 QStringList DamagedResultsFiles(const QString &folder, const ProductConfig &config)
 {
     QStringList damaged;
-    forEachResultsFile(config, [&](ResultsFile file, int level) {
+    ForEachResultsFile(config, [&](ResultsFile file, int level) {
         QFile stored(ResultsFilePath(folder, file, level, config.code));
         if (!stored.exists())
             return;
@@ -211,9 +199,13 @@ bool BackUpResultsFiles(const QString &folder, const QStringList &names, QString
                 *error = QStringLiteral("Cannot read %1: %2").arg(name, source.errorString());
             return false;
         }
+        WriteError failed;
         if (!WriteFileAtomically(ProgramPath(folder, name + QStringLiteral(".bak")),
-                                 source.readAll(), error))
+                                 source.readAll(), &failed)) {
+            if (error)
+                *error = failed.text();
             return false;
+        }
     }
     return true;
 }
@@ -230,7 +222,7 @@ MarksRecords ReadMarks(const QString &path, int n)
     return m;
 }
 
-bool WriteMarks(const QString &path, const MarksRecords &marks, int n, QString *error)
+bool WriteMarks(const QString &path, const MarksRecords &marks, int n, WriteError *error)
 {
     const FieldList lists[6] = {marks.FirstScores,     marks.SecondScores, marks.TimesTaken,
                                 marks.CompletionDates, marks.FirstStates,  marks.SecondStates};
@@ -256,7 +248,7 @@ FieldList PaperFields(const FieldList &paperLines, int paperIndex, int boxCount)
 }
 
 bool SavePaperRecord(FieldList &paperLines, int paperKey, const FieldList &fields, int boxCount,
-                     int paperCount, const QString &path, QString *error)
+                     int paperCount, const QString &path, WriteError *error)
 {
     return SaveRecordLine(paperLines, fields, QString::number(paperKey - 100),
                           QString::number(paperKey), paperCount, boxCount, path, error);
@@ -264,7 +256,7 @@ bool SavePaperRecord(FieldList &paperLines, int paperKey, const FieldList &field
 
 bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                               FieldList &resultLines, const FieldList &results, int boxCount,
-                              MarksRecords &marks, const FirstMarking &marking, QString *error)
+                              MarksRecords &marks, const FirstMarking &marking, WriteError *error)
 {
     if (!SavePaperRecord(resultLines, paperKey, results, boxCount, paperCount, paths.fresults,
                          error))
@@ -291,7 +283,7 @@ bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paper
 
 bool StoreSecondAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                                FieldList &resultLines, const FieldList &results, int boxCount,
-                               MarksRecords &marks, const QString &percent, QString *error)
+                               MarksRecords &marks, const QString &percent, WriteError *error)
 {
     if (!SavePaperRecord(resultLines, paperKey, results, boxCount, paperCount, paths.sresults,
                          error))

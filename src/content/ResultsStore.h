@@ -2,6 +2,7 @@
 
 #include "content/OneBasedList.h"
 #include "content/ProductConfig.h"
+#include "content/WriteError.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,18 @@ QString ResultsFileName(ResultsFile file, int level, const QString &code);
 QString ResultsFilePath(const QString &folder, ResultsFile file, int level, const QString &code);
 // Template resource of a results file: 30101 + 10 × level for the marks file ... 30106.
 int ResultsTemplateResource(ResultsFile file, int level);
+
+// Runs `visit(file, level)` for the six results files of every level that exists.
+template <typename Visit>
+void ForEachResultsFile(const ProductConfig &config, Visit visit)
+{
+    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
+        if (!config.levelExists(level))
+            continue;
+        for (const ResultsFile file : kAllResultsFiles)
+            visit(file, level);
+    }
+}
 
 // The paths of one level's six files.
 struct ResultsPaths
@@ -60,7 +73,7 @@ struct MarksRecords
 // Reads FSE, SSE, LTM, CDD, FST and SST with n fields each.
 MarksRecords ReadMarks(const QString &path, int n);
 // Rewrites the marks file with the six records, n fields each.
-bool WriteMarks(const QString &path, const MarksRecords &marks, int n, QString *error = nullptr);
+bool WriteMarks(const QString &path, const MarksRecords &marks, int n, WriteError *error = nullptr);
 
 // The trend values in the order the papers were marked (at most 50).
 QStringList ReadTrendValues(const QString &path);
@@ -72,7 +85,7 @@ FieldList PaperFields(const FieldList &paperLines, int paperIndex, int boxCount)
 // Replaces one paper's line among the held lines and rewrites the answers or
 // results file from them.
 bool SavePaperRecord(FieldList &paperLines, int paperKey, const FieldList &fields, int boxCount,
-                     int paperCount, const QString &path, QString *error = nullptr);
+                     int paperCount, const QString &path, WriteError *error = nullptr);
 
 // What a marking stores beyond the box marks.
 struct FirstMarking
@@ -88,11 +101,11 @@ struct FirstMarking
 bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                               FieldList &resultLines, const FieldList &results, int boxCount,
                               MarksRecords &marks, const FirstMarking &marking,
-                              QString *error = nullptr);
+                              WriteError *error = nullptr);
 
 // Stores a marked second attempt: the second-results file, and SSE and SST of the
 // paper in the marks file. The trend is not touched.
 bool StoreSecondAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                                FieldList &resultLines, const FieldList &results, int boxCount,
                                MarksRecords &marks, const QString &percent,
-                               QString *error = nullptr);
+                               WriteError *error = nullptr);

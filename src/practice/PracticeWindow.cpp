@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QScreen>
@@ -432,9 +431,9 @@ void PracticeWindow::ChangePage(int page, bool focusFirstBox)
     if (page < 1 || page > m_session.PageCount())
         return;
     const QString leaving = m_session.PageFile(m_session.QSCount());
-    QString error;
+    WriteError error;
     if (!m_session.MoveToPage(page, m_sheet->PageTexts(), &error))
-        reportWriteError(QStringLiteral("The answers could not be stored."), error);
+        reportSaveFailure(error);
     m_qnTitle->setText(QStringLiteral("Question ") + QString::number(m_session.QSCount()));
     m_sheet->SetupAnswerBoxes(m_session, m_session.IsMarked());
     m_sheet->ShowAnswerFrames(m_session.BoxesOnPage(m_session.QSCount()));
@@ -463,11 +462,13 @@ void PracticeWindow::RemQns_Click(int page)
     ChangePage(page, false);
 }
 
-void PracticeWindow::reportWriteError(const QString &what, const QString &error)
+// The answers stay in the session, so the pupil loses nothing by going on.
+void PracticeWindow::reportSaveFailure(const WriteError &error)
 {
-    QMessageBox::warning(this, QStringLiteral("Quorvane"),
-                         what + QStringLiteral("\n\n") + error +
-                             QStringLiteral("\n\nYour answers are kept in this window."));
+    AskPopUp(m_home, QStringLiteral("Quorvane"),
+             error.pupilMessage(QStringLiteral("The paper"), QStringLiteral("saved"),
+                                QStringLiteral("Save")),
+             1, this);
 }
 
 void PracticeWindow::SavePaper()
@@ -475,9 +476,9 @@ void PracticeWindow::SavePaper()
     if (m_session.IsMarked())
         return;
     m_session.StorePageAnswers(m_sheet->PageTexts());
-    QString error;
+    WriteError error;
     if (!m_session.SaveAnswers(&error)) {
-        reportWriteError(QStringLiteral("The paper could not be saved."), error);
+        reportSaveFailure(error);
         return;
     }
     AskPopUp(m_home, QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, this);
@@ -489,9 +490,11 @@ void PracticeWindow::MarkPaper()
         return;
     if (!m_session.IsMarked()) {
         m_session.StorePageAnswers(m_sheet->PageTexts());
-        QString error;
-        if (!m_session.SaveAnswers(&error))
-            reportWriteError(QStringLiteral("The answers could not be stored."), error);
+        WriteError error;
+        if (!m_session.SaveAnswers(&error)) {
+            reportSaveFailure(error);
+            return;
+        }
         const QString question =
             m_session.HasEmptyAnswer()
                 ? QStringLiteral("You have not answered all the questions.  Do you still want "
@@ -505,7 +508,10 @@ void PracticeWindow::MarkPaper()
         const bool marked = m_session.Mark(m_startTime, QDateTime::currentDateTime(), &error);
         m_marking = false;
         if (!marked) {
-            reportWriteError(QStringLiteral("The marking could not be stored."), error);
+            AskPopUp(m_home, QStringLiteral("Marking"),
+                     error.pupilMessage(QStringLiteral("The paper"), QStringLiteral("marked"),
+                                        QStringLiteral("Mark")),
+                     1, this);
             return;
         }
         m_scoring->setText(QString::number(m_session.Scoring()));

@@ -80,7 +80,7 @@ private:
     void ShowMarkedView();
     void Timer1_Timer();
     void runMarkingAnimation();
-    void reportWriteError(const QString &what, const QString &error);
+    void reportSaveFailure(const WriteError &error);
     QLabel *statusPanel(const QString &name, const QString &picture, int leftTwips, int widthTwips);
 
     // Corner drag and edge cursors.

@@ -98,5 +98,10 @@ bool SaveResultsCardPdf(const LevelData &level, const QString &title, const QStr
         setError(error, QStringLiteral("The PDF file could not be made: %1").arg(file.errorString()));
         return false;
     }
-    return WriteFileAtomically(path, file.readAll(), error);
+    WriteError failed;
+    if (!WriteFileAtomically(path, file.readAll(), &failed)) {
+        setError(error, failed.text());
+        return false;
+    }
+    return true;
 }

@@ -169,10 +169,10 @@ private slots:
         QFETCH(QString, answer);
         const QString path = write("#101#>old\r\n");
         FieldList held{QStringLiteral("#101#>old")};
-        QString error;
+        WriteError error;
         QVERIFY(!SaveRecordLine(held, FieldList{answer}, QStringLiteral("1"),
                                 QStringLiteral("101"), 1, 1, path, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::BadCharacter);
         QCOMPARE(readBytes(path), QByteArray("#101#>old\r\n"));
     }
 
@@ -189,11 +189,11 @@ private slots:
     void saveRecordLineReportsAFailedWrite()
     {
         FieldList held(1);
-        QString error;
+        WriteError error;
         QVERIFY(!SaveRecordLine(held, FieldList{"a"}, QStringLiteral("1"), QStringLiteral("101"),
                                 1, 1, m_dir.filePath(QStringLiteral("no/such/folder/f.txt")),
                                 &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::FolderMissing);
     }
 
     void writeMarksFileOrder()

@@ -185,10 +185,10 @@ private slots:
         FieldList lines(10);
         MarksRecords marks = ReadMarks(m_paths.marks, 10);
         const QByteArray before = readBytes(m_paths.marks);
-        QString error;
+        WriteError error;
         QVERIFY(!StoreFirstAttemptMarking(m_paths, 101, 10, lines, FieldList(40), 40, marks,
                                           {QStringLiteral("0"), {}, {}}, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::InTheWay);
         QCOMPARE(readBytes(m_paths.marks), before);
         QVERIFY(marks.FirstStates[1] != QStringLiteral("1"));
         QDir(m_paths.fresults).removeRecursively();

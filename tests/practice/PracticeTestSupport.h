@@ -47,6 +47,12 @@ inline bool CopySkinPictures(const QString &folder)
     return !pictures.isEmpty();
 }
 
+inline QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // What a pop-up asked, recorded by AnswerPopUps.
 struct PopUpSeen
 {

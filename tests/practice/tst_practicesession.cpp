@@ -244,10 +244,10 @@ private slots:
         QVERIFY(QDir().mkpath(m_paths.fresults));
         PracticeSession s(Attempt::First, choice(106));
         s.Load();
-        QString error;
+        WriteError error;
         const QDateTime now = QDateTime::currentDateTime();
         QVERIFY(!s.Mark(now, now, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::InTheWay);
         QVERIFY(!s.IsMarked());
         QCOMPARE(ReadMarks(m_paths.marks, 10).FirstStates[6], QStringLiteral("0"));
         QCOMPARE(readBytes(m_paths.trend), QByteArray("#TRD#"));

@@ -220,6 +220,55 @@ private slots:
         closeQuietly(w);
     }
 
+    // Each way of storing answers, its file blocked by a folder of the same name.
+    void aFailedWriteKeepsTheAnswers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        const QString inTheWay = QStringLiteral("because a folder named %1 stands where the file "
+                                                "should be. Your answers are still here; ask an "
+                                                "adult to put this right, then press %2 again.");
+        QTest::newRow("save") << "save" << "Quorvane"
+                              << QStringLiteral("The paper could not be saved ")
+                                     + inTheWay.arg("first2TS.txt", "Save");
+        QTest::newRow("page change") << "next" << "Quorvane"
+                                     << QStringLiteral("The paper could not be saved ")
+                                            + inTheWay.arg("first2TS.txt", "Save");
+        QTest::newRow("marking") << "mark" << "Marking"
+                                 << QStringLiteral("The paper could not be marked ")
+                                        + inTheWay.arg("fresults2TS.txt", "Mark");
+    }
+    void aFailedWriteKeepsTheAnswers()
+    {
+        QFETCH(QString, action);
+        PracticeWindow *w = open(106);
+        typeAnswers(w, {QStringLiteral("kept")});
+        const QString blocked = action == QLatin1String("mark") ? m_paths.fresults : m_paths.first;
+        const QByteArray marks = FileBytes(m_paths.marks);
+        QVERIFY(QFile::remove(blocked));
+        QVERIFY(QDir().mkpath(blocked));
+
+        AnswerPopUps popUps(action == QLatin1String("mark") ? QList<bool>{true, true}
+                                                             : QList<bool>{true});
+        if (action == QLatin1String("save"))
+            w->SavePaper();
+        else if (action == QLatin1String("next"))
+            w->NextQuestion();
+        else
+            w->MarkPaper();
+        QVERIFY(popUps.done());
+        QTEST(popUps.seen.last().title, "title");
+        QTEST(popUps.seen.last().message, "message");
+        QCOMPARE(w->session().Answers()[1], QStringLiteral("kept"));
+        QVERIFY(!w->session().IsMarked());
+        QCOMPARE(FileBytes(m_paths.marks), marks);
+        if (action != QLatin1String("next"))
+            QCOMPARE(w->answerSheet()->Frame(1)->FA->text(), QStringLiteral("kept"));
+        closeQuietly(w);
+        QVERIFY(QDir(blocked).removeRecursively());
+    }
+
     void hidingTheSheetKeepsTheAnswers()
     {
         PracticeWindow *w = open(106);

@@ -40,6 +40,8 @@ private slots:
     void shortMessagesSitLower_data();
     void shortMessagesSitLower();
     void centredOverOwner();
+    void longMessagesMakeTheBoxTaller_data();
+    void longMessagesMakeTheBoxTaller();
     void outlineCutsAllCorners();
     void answers_data();
     void answers();
@@ -125,6 +127,35 @@ void TestPopUp::centredOverOwner()
     frmPopUp box(m_dir.path(), response);
     box.CallPop(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &owner);
     QCOMPARE(box.pos(), QPoint(300 + (600 - box.width()) / 2, 200 + (500 - box.height()) / 2));
+}
+
+void TestPopUp::longMessagesMakeTheBoxTaller_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("taller");
+    QTest::newRow("short") << "Paper saved" << false;
+    QTest::newRow("a repair notice")
+        << "Quorvane repaired the damaged files of your scores and the ticks and crosses of your "
+           "first answers, keeping everything that could still be read, and made the missing file "
+           "of the trend of your scores again; a copy of the files as they were is in "
+           "/home/pupil/.local/share/Quorvane/backups/2025-03-14_16-05-09."
+        << true;
+}
+
+void TestPopUp::longMessagesMakeTheBoxTaller()
+{
+    QFETCH(QString, message);
+    QFETCH(bool, taller);
+    bool response = false;
+    frmPopUp box(m_dir.path(), response);
+    box.CallPop(QStringLiteral("Quorvane"), message, 1, nullptr);
+    auto *label = box.findChild<QLabel *>(QStringLiteral("lblMessage"));
+    auto *but1 = box.findChild<PictureButton *>(QStringLiteral("But1"));
+    QCOMPARE(box.height() > 160, taller);
+    QCOMPARE(box.width(), 360);
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    QVERIFY(but1->y() > label->geometry().bottom());
+    QCOMPARE(but1->y(), box.height() - but1->height() - 16);
 }
 
 void TestPopUp::outlineCutsAllCorners()
