@@ -134,10 +134,29 @@ QString BuildRecordLine(const QString &key, const FieldList &fields, int n)
     return line;
 }
 
+QString FieldRefusal(const QString &text)
+{
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c == QLatin1Char('>') || c == QLatin1Char('#'))
+            return QStringLiteral("The character %1 cannot be used in an answer.").arg(c);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return QStringLiteral("An answer is one line: it cannot hold a line break.");
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("An answer cannot hold control characters, such as pasted "
+                                  "text sometimes brings.");
+        if (!Cp1252::canEncode(c)) {
+            // A pair of surrogates is one character to the pupil.
+            const QString shown = c.isHighSurrogate() ? text.mid(at, 2) : QString(c);
+            return QStringLiteral("The character %1 cannot be stored in an answer.").arg(shown);
+        }
+    }
+    return {};
+}
+
 bool IsStorableField(const QString &text)
 {
-    return !text.contains(QLatin1Char('>')) && !text.contains(QLatin1Char('\n'))
-           && !text.contains(QLatin1Char('\r')) && Cp1252::canEncode(text);
+    return FieldRefusal(text).isEmpty();
 }
 
 FieldList ReadFields10(const QString &path, const QString &key, int n)

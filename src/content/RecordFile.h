@@ -53,5 +53,10 @@ bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, cons
 FieldList SplitRecordFields(const QString &line, int n, int firstSeparator);
 // Builds the line "#key#>f1>...>fn".
 QString BuildRecordLine(const QString &key, const FieldList &fields, int n);
-// True when text can be stored as one field: no ">", no line break, Windows-1252 only.
+// Why a text cannot be stored as one field, in words for the pupil ("The
+// character > cannot be used in an answer."); empty when it can. Refused are
+// ">" and "#" (they mark the fields and keys), line breaks and every other
+// control character, and characters outside Windows-1252.
+QString FieldRefusal(const QString &text);
+// True when FieldRefusal has nothing to say.
 bool IsStorableField(const QString &text);

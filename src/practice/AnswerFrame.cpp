@@ -41,11 +41,13 @@ AnswerFrame::AnswerFrame(int k, Attempt attempt, QWidget *parent) : QWidget(pare
     FA->setFont(arial(9, true));
     FA->setFrame(false);
     FA->setToolTip(QStringLiteral("Enter your answer"));
-    FA->setValidator(new AnswerValidator(FA));
+    auto *validator = new AnswerValidator(FA);
+    FA->setValidator(validator);
     FA->setAccessibleName(QStringLiteral("Answer (%1)").arg(QChar(u'a' + k - 1)));
-    connect(FA, &QLineEdit::inputRejected, FA, [this] {
-        QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), AnswerValidator::RefusalHint(),
-                           FA);
+    connect(FA, &QLineEdit::inputRejected, FA, [this, validator] {
+        if (!validator->RefusalHint().isEmpty())
+            QToolTip::showText(FA->mapToGlobal(QPoint(0, FA->height())), validator->RefusalHint(),
+                               FA);
     });
 
     M = new QLineEdit(this);

@@ -3,8 +3,8 @@
 #include <QValidator>
 
 // Refuses, as they are typed or pasted, the characters an answer cannot be
-// stored with: ">" and "#" (they delimit the fields and keys of the answers
-// file), line breaks, and characters outside Windows-1252.
+// stored with (the record files' own rule, FieldRefusal), and keeps the reason
+// of the last refusal for the hint.
 class AnswerValidator : public QValidator
 {
     Q_OBJECT
@@ -13,7 +13,9 @@ public:
     using QValidator::QValidator;
 
     State validate(QString &input, int &pos) const override;
-    static bool IsAcceptable(const QString &text);
-    // The hint shown when a character was refused.
-    static QString RefusalHint();
+    // Why the last text was refused; empty when it was accepted.
+    QString RefusalHint() const { return m_hint; }
+
+private:
+    mutable QString m_hint;
 };

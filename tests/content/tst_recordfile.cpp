@@ -163,6 +163,10 @@ private slots:
         QTest::newRow("greater-than") << "a>b";
         QTest::newRow("line break") << "a\nb";
         QTest::newRow("outside the code page") << QStringLiteral("\u4e2d");
+        QTest::newRow("hash") << "#105#";
+        QTest::newRow("control character") << "went\u0001";
+        QTest::newRow("tab") << "a\tb";
+        QTest::newRow("undefined Windows-1252 byte") << QStringLiteral("\u0081");
     }
     void saveRecordLineRefusesSeparators()
     {
