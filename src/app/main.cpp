@@ -1,5 +1,6 @@
 #include "content/ProgramFolder.h"
 #include "home/Contents.h"
+#include "ui/frmPopUp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,9 +34,11 @@ int main(int argc, char *argv[])
     Contents home(folder);
     if (!home.loaded()) {
         if (!home.loadError().isEmpty())
-            QMessageBox::critical(nullptr, QStringLiteral("Quorvane"), home.loadError());
+            AskPopUp(home, QStringLiteral("Quorvane"), home.loadError(), 1, nullptr);
         return 1;
     }
     home.show();
+    if (!home.startupNotice().isEmpty())
+        AskPopUp(home, QStringLiteral("Quorvane"), home.startupNotice(), 1, &home);
     return app.exec();
 }

@@ -4,11 +4,6 @@
 #include "content/RecordFile.h"
 #include "content/ResourceExtractor.h"
 #include "content/SafeWrite.h"
-#include "content/ValueText.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -27,96 +22,6 @@ QString stem(ResultsFile file)
     case ResultsFile::Trend: return QStringLiteral("trend");
     }
     return {};
-}
-
-struct Record
-{
-    QString key;
-    QStringList fields;
-};
-
-QStringList splitLines(const QString &text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
-}
-
-// The records of a results file or template; false when a line is neither a
-// record nor one of the blank or "..." lines a template carries.
-bool parseRecords(const QString &text, QList<Record> &records)
-{
-    static const QRegularExpression recordLine(QStringLiteral("^#([0-9A-Za-z]{3})#(>.*)?$"));
-    for (const QString &line : splitLines(text)) {
-        if (line.isEmpty() || line == QLatin1String("..."))
-            continue;
-        const QRegularExpressionMatch m = recordLine.match(line);
-        if (!m.hasMatch())
-            return false;
-        QStringList fields = m.captured(2).split(QLatin1Char('>'));
-        fields.removeFirst();
-        records.append({m.captured(1).toUpper(), fields});
-    }
-    return true;
-}
-
-bool holdsOnlyText(const QByteArray &bytes)
-{
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 && b != '\r' && b != '\n' && b != '\t')
-            return false;
-    }
-    return true;
-}
-
-bool isStateOrScoreSane(const Record &record)
-{
-    for (const QString &field : record.fields) {
-        if ((record.key == QLatin1String("FST") || record.key == QLatin1String("SST"))
-            && field != QLatin1String("0") && field != QLatin1String("1"))
-            return false;
-        if ((record.key == QLatin1String("FSE") || record.key == QLatin1String("SSE"))
-            && !field.isEmpty() && !IsNumericText(field))
-            return false;
-    }
-    return true;
-}
-
-bool matchesTemplate(const QByteArray &bytes, const QByteArray &templ, ResultsFile file)
-{
-    if (!holdsOnlyText(bytes))
-        return false;
-    const QString text = Cp1252::decode(bytes);
-    if (file == ResultsFile::Trend) {
-        static const QRegularExpression trend(
-            QStringLiteral("^#TRD#(>[^>\\r\\n]+){0,50}(\\r\\n)?$"));
-        if (!trend.match(text).hasMatch())
-            return false;
-        const QStringList values = text.trimmed().split(QLatin1Char('>')).mid(1);
-        for (const QString &value : values) {
-            if (!IsNumericText(value))
-                return false;
-        }
-        return true;
-    }
-    QList<Record> actual;
-    QList<Record> expected;
-    if (!parseRecords(text, actual) || !parseRecords(Cp1252::decode(templ), expected))
-        return false;
-    if (actual.size() != expected.size())
-        return false;
-    for (qsizetype i = 0; i < actual.size(); ++i) {
-        if (actual[i].key != expected[i].key
-            || actual[i].fields.size() != expected[i].fields.size())
-            return false;
-        if (file == ResultsFile::Marks && !isStateOrScoreSane(actual[i]))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -144,70 +49,18 @@ ResultsPaths ResultsPaths::of(const QString &folder, int level, const QString &c
             path(ResultsFile::SecondResults), path(ResultsFile::Trend)};
 }
 
-QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config)
+QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config,
+                               WriteError *error)
 {
     QStringList failed;
     ForEachResultsFile(config, [&](ResultsFile file, int level) {
-        if (ExtractResource(ResultsTemplateResource(file, level), QStringLiteral("Custom"),
-                            ResultsFilePath(folder, file, level, config.code))
-            != ExtractOk)
+        bool found = false;
+        const QByteArray bytes = ResourceBytes(ResultsTemplateResource(file, level), &found);
+        const QString path = ResultsFilePath(folder, file, level, config.code);
+        if (!found || !WriteFileAtomically(path, bytes, error))
             failed.append(ResultsFileName(file, level, config.code));
     });
     return failed;
-}
-
-QStringList ExistingResultsFiles(const QString &folder, const ProductConfig &config)
-{
-    QStringList existing;
-    ForEachResultsFile(config, [&](ResultsFile file, int level) {
-        if (QFileInfo::exists(ResultsFilePath(folder, file, level, config.code)))
-            existing.append(ResultsFileName(file, level, config.code));
-    });
-    return existing;
-}
-
-bool ResultsFilesMissing(const QString &folder, const ProductConfig &config)
-{
-    int expected = 0;
-    ForEachResultsFile(config, [&](ResultsFile, int) { ++expected; });
-    return ExistingResultsFiles(folder, config).size() < expected;
-}
-
-QStringList DamagedResultsFiles(const QString &folder, const ProductConfig &config)
-{
-    QStringList damaged;
-    ForEachResultsFile(config, [&](ResultsFile file, int level) {
-        QFile stored(ResultsFilePath(folder, file, level, config.code));
-        if (!stored.exists())
-            return;
-        bool found = false;
-        const QByteArray templ = ResourceBytes(ResultsTemplateResource(file, level), &found);
-        if (!found)
-            return;
-        if (!stored.open(QIODevice::ReadOnly) || !matchesTemplate(stored.readAll(), templ, file))
-            damaged.append(ResultsFileName(file, level, config.code));
-    });
-    return damaged;
-}
-
-bool BackUpResultsFiles(const QString &folder, const QStringList &names, QString *error)
-{
-    for (const QString &name : names) {
-        QFile source(ProgramPath(folder, name));
-        if (!source.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = QStringLiteral("Cannot read %1: %2").arg(name, source.errorString());
-            return false;
-        }
-        WriteError failed;
-        if (!WriteFileAtomically(ProgramPath(folder, name + QStringLiteral(".bak")),
-                                 source.readAll(), &failed)) {
-            if (error)
-                *error = failed.text();
-            return false;
-        }
-    }
-    return true;
 }
 
 MarksRecords ReadMarks(const QString &path, int n)

@@ -42,22 +42,9 @@ struct ResultsPaths
 };
 
 // Writes the six templates of every level that exists over its results files.
-// Returns the names of the files that could not be written.
-QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config);
-
-// The names of the results files of existing levels that are present.
-QStringList ExistingResultsFiles(const QString &folder, const ProductConfig &config);
-
-// True when a results file of an existing level is missing.
-bool ResultsFilesMissing(const QString &folder, const ProductConfig &config);
-
-// The results files of existing levels that do not have their template's shape
-// (a record or field missing or added, a paper line out of order, bytes that are
-// not text, a trend value that is not a number). Missing files are not listed.
-QStringList DamagedResultsFiles(const QString &folder, const ProductConfig &config);
-
-// Copies each named file to "<name>.bak" beside it, replacing an older copy.
-bool BackUpResultsFiles(const QString &folder, const QStringList &names, QString *error = nullptr);
+// Returns the names of the files that could not be written, *error saying why.
+QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config,
+                               WriteError *error = nullptr);
 
 // The six marks records, 50 fields each.
 struct MarksRecords

@@ -1,6 +1,8 @@
 #include "home/Contents.h"
 
 #include "content/ResourceExtractor.h"
+#include "content/ResultsBackup.h"
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
 #include "home/AboutPage.h"
 #include "home/HomePage.h"
@@ -13,6 +15,7 @@
 #include "ui/PictureButton.h"
 #include "ui/PictureCache.h"
 #include "ui/Twips.h"
+#include "ui/frmPopUp.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -21,7 +24,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 
 namespace {
 
@@ -190,56 +192,15 @@ bool Contents::readConfiguration()
     return true;
 }
 
-QString Contents::unwrittenFilesText(const QStringList &names) const
-{
-    return QStringLiteral("These results files could not be written in %1:\n%2")
-        .arg(QDir::toNativeSeparators(ProgramFolder), names.join(QLatin1Char('\n')));
-}
-
 bool Contents::checkResultsFiles()
 {
-    const QStringList existing = ExistingResultsFiles(ProgramFolder, m_config);
-    bool recreate = ResultsFilesMissing(ProgramFolder, m_config);
-    if (!recreate) {
-        const QStringList damaged = DamagedResultsFiles(ProgramFolder, m_config);
-        if (!damaged.isEmpty()) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("Damaged results"),
-                            QStringLiteral("This results file is damaged and cannot be used:\n%1")
-                                .arg(damaged.join(QLatin1Char('\n'))),
-                            QMessageBox::NoButton, this);
-            box.setObjectName(QStringLiteral("DamagedResults"));
-            box.setInformativeText(
-                QStringLiteral("Re-create the results to start again without past results "
-                               "(the old files are kept beside them as .bak copies in %1), "
-                               "or quit and leave everything as it is.")
-                    .arg(QDir::toNativeSeparators(ProgramFolder)));
-            QPushButton *again =
-                box.addButton(QStringLiteral("Re-create results"), QMessageBox::AcceptRole);
-            again->setObjectName(QStringLiteral("RecreateResults"));
-            QPushButton *quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
-            quit->setObjectName(QStringLiteral("QuitProgram"));
-            box.setDefaultButton(quit);
-            box.exec();
-            if (box.clickedButton() != again)
-                return false;
-            recreate = true;
-        }
-    }
-    if (!recreate)
-        return true;
-
-    QString error;
-    if (!existing.isEmpty() && !BackUpResultsFiles(ProgramFolder, existing, &error)) {
-        m_loadError = QStringLiteral("The old results could not be kept as a backup copy, so "
-                                     "nothing was changed.\n%1")
-                          .arg(error);
+    const ResultsRepairReport report =
+        RepairResultsFiles(ProgramFolder, m_config, QDateTime::currentDateTime());
+    if (!report.problem.isEmpty()) {
+        m_loadError = report.problem;
         return false;
     }
-    const QStringList failed = CreateResultsFiles(ProgramFolder, m_config);
-    if (!failed.isEmpty()) {
-        m_loadError = unwrittenFilesText(failed);
-        return false;
-    }
+    m_startupNotice = report.notice();
     return true;
 }
 
@@ -670,14 +631,16 @@ void Contents::PrintSetup()
 void Contents::EraseResults()
 {
     unloadPractice();
-    const QStringList failed = CreateResultsFiles(ProgramFolder, m_config);
-    if (!failed.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Erase results"),
-                        unwrittenFilesText(failed),
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("EraseFailed"));
-        box.exec();
-    }
+    // The erased results stay among the backups, should the erase have been a mistake.
+    WriteError error;
+    BackUpResultsFiles(ProgramFolder, m_config, QDateTime::currentDateTime(), &error);
+    if (!error.isSet() && CreateResultsFiles(ProgramFolder, m_config, &error).isEmpty())
+        return;
+    AskPopUp(*this, QStringLiteral("Erase results"),
+             QStringLiteral("Your past results could not be erased because %1. Nothing was "
+                            "changed; %2.")
+                 .arg(error.reason(), error.remedy(QStringLiteral("press Trash again"))),
+             1, this);
 }
 
 void Contents::unloadPractice()

@@ -1,7 +1,9 @@
 // Writes pictures of the home window's pages and of the pop-up, for looking at.
 // Usage: shot_home <output folder>
 
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
+#include "content/WriteError.h"
 #include "home/Contents.h"
 #include "ui/PictureButton.h"
 #include "ui/frmPopUp.h"
@@ -101,5 +103,25 @@ int main(int argc, char *argv[])
     notice.CallPop(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1, &home);
     notice.show();
     save(&notice, out + QStringLiteral("/home-popup-ok.png"));
+    notice.hide();
+    frmPopUp full(dir.path(), home.PopUpResponse, &home);
+    full.CallPop(
+        QStringLiteral("Quorvane"),
+        WriteError(WriteError::DiskFull, dir.filePath(QStringLiteral("first2EN.txt")), QString())
+            .pupilMessage(QStringLiteral("The paper"), QStringLiteral("saved"),
+                          QStringLiteral("Save")),
+        1, &home);
+    full.show();
+    save(&full, out + QStringLiteral("/home-popup-diskfull.png"));
+    full.hide();
+    ResultsRepairReport repair;
+    repair.repaired = QStringList{QStringLiteral("your scores"),
+                                  QStringLiteral("the ticks and crosses of your first answers")};
+    repair.made = QStringList{QStringLiteral("the trend of your scores")};
+    repair.backup = dir.filePath(QStringLiteral("backups/2025-03-14_16-05-09"));
+    frmPopUp repaired(dir.path(), home.PopUpResponse, &home);
+    repaired.CallPop(QStringLiteral("Quorvane"), repair.notice(), 1, &home);
+    repaired.show();
+    save(&repaired, out + QStringLiteral("/home-popup-repaired.png"));
     return 0;
 }
