@@ -226,9 +226,9 @@ FieldList SplitFields80(const QString &line, int n)
     return capacityFields(line, n, 80);
 }
 
-bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString &index,
-                    const QString &key, int lineCount, int fieldCount, const QString &path,
-                    WriteError *error)
+bool RecordFileBytes(FieldList &heldLines, const FieldList &fields, const QString &index,
+                     const QString &key, int lineCount, int fieldCount, const QString &path,
+                     QByteArray &bytes, WriteError *error)
 {
     bool numeric = false;
     const int at = index.trimmed().toInt(&numeric);
@@ -244,11 +244,22 @@ bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString
     QStringList lines;
     for (int i = 1; i <= lineCount; ++i)
         lines.append(heldLines[i]);
-    return WriteFileAtomically(path, joinLines(lines), error);
+    bytes = joinLines(lines);
+    return true;
 }
 
-bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
+bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString &index,
+                    const QString &key, int lineCount, int fieldCount, const QString &path,
                     WriteError *error)
+{
+    QByteArray bytes;
+    return RecordFileBytes(heldLines, fields, index, key, lineCount, fieldCount, path, bytes,
+                           error) &&
+           WriteFileAtomically(path, bytes, error);
+}
+
+bool MarksFileBytes(const FieldList lists[6], const QString keys[6], int n, const QString &path,
+                    QByteArray &bytes, WriteError *error)
 {
     QStringList lines;
     for (int j = 0; j < 6; ++j) {
@@ -256,5 +267,14 @@ bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, cons
             return false;
         lines.append(BuildRecordLine(keys[j], lists[j], n));
     }
-    return WriteFileAtomically(path, joinLines(lines), error);
+    bytes = joinLines(lines);
+    return true;
+}
+
+bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
+                    WriteError *error)
+{
+    QByteArray bytes;
+    return MarksFileBytes(lists, keys, n, path, bytes, error) &&
+           WriteFileAtomically(path, bytes, error);
 }

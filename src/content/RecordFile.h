@@ -43,9 +43,18 @@ bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString
                     const QString &key, int lineCount, int fieldCount, const QString &path,
                     WriteError *error = nullptr);
 
+// The bytes SaveRecordLine writes, the held list changed as it does; false, with
+// nothing changed, when a field cannot be stored. `path` names the file in *error.
+bool RecordFileBytes(FieldList &heldLines, const FieldList &fields, const QString &index,
+                     const QString &key, int lineCount, int fieldCount, const QString &path,
+                     QByteArray &bytes, WriteError *error = nullptr);
+
 // Rewrites the file with exactly six records, keys[j] followed by lists[j](1 .. n).
 bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
                     WriteError *error = nullptr);
+// The bytes WriteMarksFile writes; false when a field cannot be stored.
+bool MarksFileBytes(const FieldList lists[6], const QString keys[6], int n, const QString &path,
+                    QByteArray &bytes, WriteError *error = nullptr);
 
 // Splits a record line into n fields, the first ">" taken at `firstSeparator`
 // (1-based: 6 for three-character keys, 8 for page ids). Field n keeps the rest

@@ -63,33 +63,49 @@ QString BackUpResultsFiles(const QString &folder, const ProductConfig &config,
     if (present.isEmpty())
         return {};
 
+    // The set is filled under a hidden name and then renamed, so that a set
+    // under its date is always whole; start-up removes an unfinished one.
     QDir backups(BackupsFolder(folder));
     const QString name = newSetName(backups, when);
     const QString set = backups.filePath(name);
-    if (!QDir().mkpath(set)) {
+    const QString filling = backups.filePath(QLatin1Char('.') + name);
+    const auto fail = [&](const WriteError &why) {
         if (error)
-            *error = WriteError(QFileInfo(folder).isWritable() ? WriteError::Other
-                                                               : WriteError::NotAllowed,
-                                set, QStringLiteral("The folder could not be made"));
-        return {};
-    }
+            *error = why;
+        QDir(filling).removeRecursively();
+        return QString();
+    };
+    if (!QDir().mkpath(filling))
+        return fail(
+            WriteError(QFileInfo(folder).isWritable() ? WriteError::Other : WriteError::NotAllowed,
+                       filling, QStringLiteral("The folder could not be made")));
     for (const QString &file : present) {
         QFile source(ProgramPath(folder, file));
-        if (!source.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = WriteError(WriteError::Other, source.fileName(), source.errorString());
-            QDir(set).removeRecursively();
-            return {};
-        }
-        if (!WriteFileAtomically(QDir(set).filePath(file), source.readAll(), error)) {
-            QDir(set).removeRecursively();
-            return {};
-        }
+        if (!source.open(QIODevice::ReadOnly))
+            return fail(WriteError(WriteError::Other, source.fileName(), source.errorString()));
+        WriteError failed;
+        if (!WriteFileAtomically(QDir(filling).filePath(file), source.readAll(), &failed))
+            return fail(failed);
     }
+    if (!QDir().rename(filling, set))
+        return fail(
+            WriteError(WriteError::Other, set, QStringLiteral("The folder could not be renamed")));
     SyncFolder(backups.path());
 
     const QStringList sets = backupSets(backups);
     for (qsizetype i = 0; i + kBackupsKept < sets.size(); ++i)
         QDir(backups.filePath(sets[i])).removeRecursively();
     return set;
+}
+
+bool EraseAllResults(const QString &folder, const ProductConfig &config, const QDateTime &when,
+                     WriteError *error)
+{
+    WriteError failed;
+    BackUpResultsFiles(folder, config, when, &failed);
+    if (!failed.isSet() && CreateResultsFiles(folder, config, &failed).isEmpty())
+        return true;
+    if (error)
+        *error = failed;
+    return false;
 }

@@ -21,3 +21,9 @@ QString BackupsFolder(const QString &folder);
 // unfinished set is removed). Older sets beyond the ten newest are removed.
 QString BackUpResultsFiles(const QString &folder, const ProductConfig &config,
                            const QDateTime &when, WriteError *error = nullptr);
+
+// The erase page's reset: a copy of the results goes to the backups, should the
+// erase be a mistake, then every results file is written from its template,
+// all together. False with *error when nothing was erased.
+bool EraseAllResults(const QString &folder, const ProductConfig &config, const QDateTime &when,
+                     WriteError *error = nullptr);

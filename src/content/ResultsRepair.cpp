@@ -7,6 +7,7 @@
 #include "content/ResultsBackup.h"
 #include "content/SafeWrite.h"
 #include "content/ValueText.h"
+#include "content/WriteJournal.h"
 
 #include <QDir>
 #include <QFile>
@@ -392,4 +393,19 @@ ResultsRepairReport RepairResultsFiles(const QString &folder, const ProductConfi
         }
     }
     return report;
+}
+
+ResultsRepairReport RecoverResultsFiles(const QString &folder, const ProductConfig &config,
+                                        const QDateTime &now)
+{
+    RemoveLeftovers(folder);
+    WriteError error;
+    if (FinishJournal(folder, &error) == JournalOutcome::Failed) {
+        ResultsRepairReport report;
+        report.problem = QStringLiteral("Quorvane could not finish the last change to your results "
+                                        "(a marking or an erase) because %1. Nothing is lost; %2.")
+                             .arg(error.reason(), startAgain(error));
+        return report;
+    }
+    return RepairResultsFiles(folder, config, now);
 }

@@ -41,3 +41,9 @@ struct ResultsRepairReport
 // present still equal to its template) are made without a copy or a notice.
 ResultsRepairReport RepairResultsFiles(const QString &folder, const ProductConfig &config,
                                        const QDateTime &now);
+
+// All that start-up does for the results files, in order: what interrupted
+// writes left is removed, an interrupted group of writes (a marking, an erase)
+// is finished or thrown away, then RepairResultsFiles.
+ResultsRepairReport RecoverResultsFiles(const QString &folder, const ProductConfig &config,
+                                        const QDateTime &now);

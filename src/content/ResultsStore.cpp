@@ -4,6 +4,9 @@
 #include "content/RecordFile.h"
 #include "content/ResourceExtractor.h"
 #include "content/SafeWrite.h"
+#include "content/WriteJournal.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -22,6 +25,19 @@ QString stem(ResultsFile file)
     case ResultsFile::Trend: return QStringLiteral("trend");
     }
     return {};
+}
+
+bool marksFileBytes(const QString &path, const MarksRecords &marks, int n, QByteArray &bytes,
+                    WriteError *error)
+{
+    const FieldList lists[6] = {marks.FirstScores,     marks.SecondScores, marks.TimesTaken,
+                                marks.CompletionDates, marks.FirstStates,  marks.SecondStates};
+    return MarksFileBytes(lists, kMarksKeys, n, path, bytes, error);
+}
+
+FileContent content(const QString &path, const QByteArray &bytes)
+{
+    return {QFileInfo(path).fileName(), bytes};
 }
 
 } // namespace
@@ -52,14 +68,21 @@ ResultsPaths ResultsPaths::of(const QString &folder, int level, const QString &c
 QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config,
                                WriteError *error)
 {
+    QList<FileContent> files;
     QStringList failed;
     ForEachResultsFile(config, [&](ResultsFile file, int level) {
         bool found = false;
         const QByteArray bytes = ResourceBytes(ResultsTemplateResource(file, level), &found);
-        const QString path = ResultsFilePath(folder, file, level, config.code);
-        if (!found || !WriteFileAtomically(path, bytes, error))
-            failed.append(ResultsFileName(file, level, config.code));
+        const QString name = ResultsFileName(file, level, config.code);
+        if (found)
+            files.append({name, bytes});
+        else
+            failed.append(name);
     });
+    if (!files.isEmpty() && !WriteTogether(folder, files, error)) {
+        for (const FileContent &file : files)
+            failed.append(file.name);
+    }
     return failed;
 }
 
@@ -77,9 +100,8 @@ MarksRecords ReadMarks(const QString &path, int n)
 
 bool WriteMarks(const QString &path, const MarksRecords &marks, int n, WriteError *error)
 {
-    const FieldList lists[6] = {marks.FirstScores,     marks.SecondScores, marks.TimesTaken,
-                                marks.CompletionDates, marks.FirstStates,  marks.SecondStates};
-    return WriteMarksFile(lists, kMarksKeys, n, path, error);
+    QByteArray bytes;
+    return marksFileBytes(path, marks, n, bytes, error) && WriteFileAtomically(path, bytes, error);
 }
 
 QStringList ReadTrendValues(const QString &path)
@@ -111,8 +133,10 @@ bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paper
                               FieldList &resultLines, const FieldList &results, int boxCount,
                               MarksRecords &marks, const FirstMarking &marking, WriteError *error)
 {
-    if (!SavePaperRecord(resultLines, paperKey, results, boxCount, paperCount, paths.fresults,
-                         error))
+    FieldList lines = resultLines;
+    QByteArray resultsBytes;
+    if (!RecordFileBytes(lines, results, QString::number(paperKey - 100), QString::number(paperKey),
+                         paperCount, boxCount, paths.fresults, resultsBytes, error))
         return false;
 
     const int i = paperKey - 100;
@@ -121,32 +145,46 @@ bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paper
     updated.TimesTaken.set(i, marking.timeTaken);
     updated.CompletionDates.set(i, marking.date);
     updated.FirstStates.set(i, QStringLiteral("1"));
+    QByteArray marksBytes;
+    if (!marksFileBytes(paths.marks, updated, paperCount, marksBytes, error))
+        return false;
 
     QString trendLine = ReadRecordLine(paths.trend, QStringLiteral("TRD"));
     if (trendLine.isEmpty())
         trendLine = QStringLiteral("#TRD#");
     trendLine += QLatin1Char('>') + marking.percent;
 
-    if (!WriteMarks(paths.marks, updated, paperCount, error))
+    if (!WriteTogether(QFileInfo(paths.marks).absolutePath(),
+                       {content(paths.fresults, resultsBytes), content(paths.marks, marksBytes),
+                        content(paths.trend, Cp1252::encode(trendLine + QStringLiteral("\r\n")))},
+                       error))
         return false;
+    resultLines = lines;
     marks = updated;
-    return WriteFileAtomically(paths.trend, Cp1252::encode(trendLine + QStringLiteral("\r\n")),
-                               error);
+    return true;
 }
 
 bool StoreSecondAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                                FieldList &resultLines, const FieldList &results, int boxCount,
                                MarksRecords &marks, const QString &percent, WriteError *error)
 {
-    if (!SavePaperRecord(resultLines, paperKey, results, boxCount, paperCount, paths.sresults,
-                         error))
+    FieldList lines = resultLines;
+    QByteArray resultsBytes;
+    if (!RecordFileBytes(lines, results, QString::number(paperKey - 100), QString::number(paperKey),
+                         paperCount, boxCount, paths.sresults, resultsBytes, error))
         return false;
     const int i = paperKey - 100;
     MarksRecords updated = marks;
     updated.SecondScores.set(i, percent);
     updated.SecondStates.set(i, QStringLiteral("1"));
-    if (!WriteMarks(paths.marks, updated, paperCount, error))
+    QByteArray marksBytes;
+    if (!marksFileBytes(paths.marks, updated, paperCount, marksBytes, error))
         return false;
+    if (!WriteTogether(QFileInfo(paths.marks).absolutePath(),
+                       {content(paths.sresults, resultsBytes), content(paths.marks, marksBytes)},
+                       error))
+        return false;
+    resultLines = lines;
     marks = updated;
     return true;
 }

@@ -41,8 +41,9 @@ struct ResultsPaths
     static ResultsPaths of(const QString &folder, int level, const QString &code);
 };
 
-// Writes the six templates of every level that exists over its results files.
-// Returns the names of the files that could not be written, *error saying why.
+// Writes the six templates of every level that exists over its results files,
+// all of them or none. Returns the names of the files that could not be
+// written, *error saying why.
 QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config,
                                WriteError *error = nullptr);
 
@@ -84,14 +85,15 @@ struct FirstMarking
 
 // Stores a marked first attempt: the paper's marks in the first-results file,
 // FSE, LTM, CDD and FST of the paper in the marks file (written from `marks`,
-// the window's copy, which is updated), and the percentage appended to the trend.
+// the window's copy, which is updated), and the percentage appended to the
+// trend; the three files change together or not at all.
 bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                               FieldList &resultLines, const FieldList &results, int boxCount,
                               MarksRecords &marks, const FirstMarking &marking,
                               WriteError *error = nullptr);
 
 // Stores a marked second attempt: the second-results file, and SSE and SST of the
-// paper in the marks file. The trend is not touched.
+// paper in the marks file, together or not at all. The trend is not touched.
 bool StoreSecondAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                                FieldList &resultLines, const FieldList &results, int boxCount,
                                MarksRecords &marks, const QString &percent,

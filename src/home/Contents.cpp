@@ -195,7 +195,7 @@ bool Contents::readConfiguration()
 bool Contents::checkResultsFiles()
 {
     const ResultsRepairReport report =
-        RepairResultsFiles(ProgramFolder, m_config, QDateTime::currentDateTime());
+        RecoverResultsFiles(ProgramFolder, m_config, QDateTime::currentDateTime());
     if (!report.problem.isEmpty()) {
         m_loadError = report.problem;
         return false;
@@ -631,11 +631,10 @@ void Contents::PrintSetup()
 void Contents::EraseResults()
 {
     unloadPractice();
-    // The erased results stay among the backups, should the erase have been a mistake.
     WriteError error;
-    BackUpResultsFiles(ProgramFolder, m_config, QDateTime::currentDateTime(), &error);
-    if (!error.isSet() && CreateResultsFiles(ProgramFolder, m_config, &error).isEmpty())
+    if (EraseAllResults(ProgramFolder, m_config, QDateTime::currentDateTime(), &error))
         return;
+    m_trash->EraseFailed();
     AskPopUp(*this, QStringLiteral("Erase results"),
              QStringLiteral("Your past results could not be erased because %1. Nothing was "
                             "changed; %2.")

@@ -76,6 +76,7 @@ private slots:
     void tabsAndToolbar();
     void trashNoWritesNothing();
     void trashYesRecreatesEveryFile();
+    void aFailedEraseChangesNothing();
     void webLink_data();
     void webLink();
     void cancelledPrinterSetupChangesNothing();
@@ -368,6 +369,41 @@ void TestHome::trashYesRecreatesEveryFile()
     child<PictureButton>(home, QStringLiteral("Tab02"))->click();
     QCOMPARE(captionOf(home, QStringLiteral("MSA1")), QString());
     QVERIFY(!child<QWidget>(home, QStringLiteral("P1b"))->isVisible());
+}
+
+void TestHome::aFailedEraseChangesNothing()
+{
+    QTemporaryDir dir;
+    Contents home(dir.path());
+    home.show();
+    storeMarks(dir, 1, QStringLiteral("60"), QString());
+    const QString trend = resultsPath(dir, ResultsFile::Trend);
+    QVERIFY(QFile::remove(trend));
+    QVERIFY(QDir().mkpath(trend));
+    QMap<ResultsFile, QByteArray> before;
+    for (const ResultsFile file : kAllResultsFiles)
+        before.insert(file, FileBytes(resultsPath(dir, file)));
+
+    QString told;
+    WhenShown(QStringLiteral("frmPopUp"), [&](QWidget *box) {
+        told = box->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
+        QTest::mouseClick(box->findChild<QWidget *>(QStringLiteral("But1")), Qt::LeftButton, {},
+                          QPoint(5, 5));
+    });
+    child<PictureButton>(home, QStringLiteral("Tab04"))->click();
+    child<PictureButton>(home, QStringLiteral("ToolBar02"))->click();
+    child<PictureButton>(home, QStringLiteral("ButTrash"))->click();
+    child<PictureButton>(home, QStringLiteral("ButTrash_Yes"))->click();
+
+    QCOMPARE(told, QStringLiteral("Your past results could not be erased because a folder named "
+                                  "trend2TS.txt stands where the file should be. Nothing was "
+                                  "changed; ask an adult to put this right, then press Trash "
+                                  "again."));
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QCOMPARE(FileBytes(resultsPath(dir, it.key())), it.value());
+    QVERIFY(!child<QWidget>(home, QStringLiteral("Trashlbl3"))->isVisible());
+    QVERIFY(child<QWidget>(home, QStringLiteral("ButTrash"))->isVisible());
+    QVERIFY(QDir(trend).removeRecursively());
 }
 
 void TestHome::webLink_data()
