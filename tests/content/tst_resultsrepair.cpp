@@ -98,6 +98,10 @@ private slots:
         QTest::newRow("LF line ends") << first << QByteArray("\r\n") << QByteArray("\n");
         QTest::newRow("lower-case key") << marks << QByteArray("#LTM#") << QByteArray("#ltm#");
         QTest::newRow("trend without line end") << trend << QByteArray("\r\n") << QByteArray();
+        QTest::newRow("score in the other decimal form")
+            << marks << QByteArray(">87.5>") << QByteArray(">87,5>");
+        QTest::newRow("trend in the other decimal form")
+            << trend << QByteArray(">87.5") << QByteArray(">87,5");
     }
     void soundFiles()
     {
