@@ -7,6 +7,7 @@
 #include "content/WriteJournal.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -41,6 +42,13 @@ FileContent content(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace
+
+bool IsResultsFileName(const QString &name)
+{
+    static const QRegularExpression results(
+        QStringLiteral("^(marks|first|second|fresults|sresults|trend)[1-3][^/]*\\.txt$"));
+    return results.match(name).hasMatch();
+}
 
 QString ResultsFileName(ResultsFile file, int level, const QString &code)
 {

@@ -16,6 +16,9 @@ inline constexpr ResultsFile kAllResultsFiles[] = {
     ResultsFile::Marks,         ResultsFile::FirstAnswers,  ResultsFile::SecondAnswers,
     ResultsFile::FirstResults,  ResultsFile::SecondResults, ResultsFile::Trend};
 
+// True for the name of a results file of any level and product code.
+bool IsResultsFileName(const QString &name);
+
 // "marks2EN.txt" and so on: stem, level digit, product code, ".txt".
 QString ResultsFileName(ResultsFile file, int level, const QString &code);
 QString ResultsFilePath(const QString &folder, ResultsFile file, int level, const QString &code);

@@ -2,6 +2,7 @@
 
 #include "content/ResourceExtractor.h"
 #include "content/ResultsBackup.h"
+#include "content/ResultsStore.h"
 #include "content/SafeWrite.h"
 #include "content/StagedFile.h"
 
@@ -139,25 +140,33 @@ int RemoveLeftovers(const QString &folder)
 {
     // A temporary file of an unfinished rename is its target's name and six
     // random letters or digits.
-    static const QRegularExpression leftover(QStringLiteral(
-        "^((marks|first|second|fresults|sresults|trend)[1-3].*\\.txt|results\\.journal|"
-        "temptext[0-9]*\\.txt|temppaper[0-9]+\\.mht)(\\.[A-Za-z0-9]{6})?$"));
-    static const QRegularExpression picture(QStringLiteral("^.+\\.(bmp|gif|ico)\\.[A-Za-z0-9]{6}$"),
+    static const QRegularExpression suffix(QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression working(
+        QStringLiteral("^(temptext[0-9]*\\.txt|temppaper[0-9]+\\.mht)$"));
+    static const QRegularExpression picture(QStringLiteral("\\.(bmp|gif|ico)$"),
                                             QRegularExpression::CaseInsensitiveOption);
+    const auto unfinished = [](const QString &name, auto isTarget) {
+        const QRegularExpressionMatch m = suffix.match(name);
+        return m.hasMatch() && isTarget(name.left(m.capturedStart()));
+    };
+    const auto ours = [](const QString &name) {
+        return IsResultsFileName(name) || name == kJournalName || working.match(name).hasMatch();
+    };
     int removed = 0;
+    const auto remove = [&removed](const QString &path) {
+        if (QFile::remove(path))
+            ++removed;
+    };
     const QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        const QRegularExpressionMatch m = leftover.match(name);
         // The working files of the last run go too; the results files stay.
-        const bool working =
-            m.hasMatch() && (m.capturedLength(3) > 0 || name.startsWith(QLatin1String("temp")));
-        if (working && QFile::remove(dir.filePath(name)))
-            ++removed;
+        if (unfinished(name, ours) || working.match(name).hasMatch())
+            remove(dir.filePath(name));
     }
     const QDir graphics(GraphicsFolder(folder));
     for (const QString &name : graphics.entryList(QDir::Files | QDir::Hidden)) {
-        if (picture.match(name).hasMatch() && QFile::remove(graphics.filePath(name)))
-            ++removed;
+        if (unfinished(name, [](const QString &n) { return picture.match(n).hasMatch(); }))
+            remove(graphics.filePath(name));
     }
     const QDir backups(BackupsFolder(folder));
     for (const QString &name :
