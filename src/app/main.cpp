@@ -1,11 +1,33 @@
+#include "content/FolderChecks.h"
 #include "content/ProgramFolder.h"
+#include "content/ResourceExtractor.h"
 #include "home/Contents.h"
+#include "ui/frmPopUp.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
-#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <unistd.h>
+
+namespace {
+
+// A notice in the skinned pop-up before the home window exists. Its pictures
+// are written to a temporary folder, since the program folder may be the very
+// thing that cannot be written.
+void notice(const QString &message)
+{
+    QTemporaryDir pictures;
+    ExtractGraphics(pictures.path());
+    frmPopUp box(pictures.path());
+    box.CallPop(QStringLiteral("Quorvane"), message, 1, nullptr);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        box.move(screen->availableGeometry().center() - box.rect().center());
+    box.exec();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -22,20 +44,25 @@ int main(int argc, char *argv[])
     QLockFile lock(QDir(folder).filePath(QStringLiteral("quorvane.lock")));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
-        QMessageBox::information(
-            nullptr, QStringLiteral("Quorvane"),
-            QStringLiteral("Quorvane is already running from %1.\n"
-                           "Please use the window that is already open.")
-                .arg(QDir::toNativeSeparators(folder)));
+        notice(LockProblem(lock.error(), folder));
         return 1;
     }
+
+    // Results left in a program folder that can no longer be written move
+    // with the pupil to the folder used instead.
+    const QString own = QCoreApplication::applicationDirPath();
+    const bool copied = !CopyResultsOnce(own, folder).isEmpty();
 
     Contents home(folder);
     if (!home.loaded()) {
         if (!home.loadError().isEmpty())
-            QMessageBox::critical(nullptr, QStringLiteral("Quorvane"), home.loadError());
+            AskPopUp(home.ProgramFolder, QStringLiteral("Quorvane"), home.loadError(), 1, nullptr);
         return 1;
     }
     home.show();
+    if (copied)
+        AskPopUp(home.ProgramFolder, QStringLiteral("Quorvane"), CopyNotice(own, folder), 1, &home);
+    if (!home.startupNotice().isEmpty())
+        AskPopUp(home.ProgramFolder, QStringLiteral("Quorvane"), home.startupNotice(), 1, &home);
     return app.exec();
 }

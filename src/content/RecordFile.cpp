@@ -81,12 +81,27 @@ QStringList wantedKeys(const FieldList &keys, int n)
     return wanted;
 }
 
-QByteArray joinLines(const QStringList &lines, bool *ok)
+QByteArray joinLines(const QStringList &lines)
 {
     QString text;
     for (const QString &line : lines)
         text += line + QStringLiteral("\r\n");
-    return Cp1252::encode(text, ok);
+    return Cp1252::encode(text);
+}
+
+bool fieldsStorable(const FieldList &fields, int n, const QString &key, const QString &path,
+                    WriteError *error)
+{
+    for (int i = 1; i <= n; ++i) {
+        if (!IsStorableField(fields[i])) {
+            if (error)
+                *error = WriteError(
+                    WriteError::BadCharacter, path,
+                    QStringLiteral("Field %1 of record %2 cannot be stored").arg(i).arg(key));
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -119,10 +134,29 @@ QString BuildRecordLine(const QString &key, const FieldList &fields, int n)
     return line;
 }
 
+QString FieldRefusal(const QString &text)
+{
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c == QLatin1Char('>') || c == QLatin1Char('#'))
+            return QStringLiteral("The character %1 cannot be used in an answer.").arg(c);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return QStringLiteral("An answer is one line: it cannot hold a line break.");
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("An answer cannot hold control characters, such as pasted "
+                                  "text sometimes brings.");
+        if (!Cp1252::canEncode(c)) {
+            // A pair of surrogates is one character to the pupil.
+            const QString shown = c.isHighSurrogate() ? text.mid(at, 2) : QString(c);
+            return QStringLiteral("The character %1 cannot be stored in an answer.").arg(shown);
+        }
+    }
+    return {};
+}
+
 bool IsStorableField(const QString &text)
 {
-    return !text.contains(QLatin1Char('>')) && !text.contains(QLatin1Char('\n'))
-           && !text.contains(QLatin1Char('\r')) && Cp1252::canEncode(text);
+    return FieldRefusal(text).isEmpty();
 }
 
 FieldList ReadFields10(const QString &path, const QString &key, int n)
@@ -192,46 +226,55 @@ FieldList SplitFields80(const QString &line, int n)
     return capacityFields(line, n, 80);
 }
 
-bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString &index,
-                    const QString &key, int lineCount, int fieldCount, const QString &path,
-                    QString *error)
+bool RecordFileBytes(FieldList &heldLines, const FieldList &fields, const QString &index,
+                     const QString &key, int lineCount, int fieldCount, const QString &path,
+                     QByteArray &bytes, WriteError *error)
 {
     bool numeric = false;
     const int at = index.trimmed().toInt(&numeric);
     if (!numeric || at < 1) {
         if (error)
-            *error = QStringLiteral("Invalid record position \"%1\"").arg(index);
+            *error = WriteError(WriteError::Other, path,
+                                QStringLiteral("Invalid record position \"%1\"").arg(index));
         return false;
     }
-    for (int i = 1; i <= fieldCount; ++i) {
-        if (!IsStorableField(fields[i])) {
-            if (error)
-                *error = QStringLiteral("Field %1 of record %2 cannot be stored").arg(i).arg(key);
-            return false;
-        }
-    }
+    if (!fieldsStorable(fields, fieldCount, key, path, error))
+        return false;
     heldLines.set(at, BuildRecordLine(key, fields, fieldCount));
     QStringList lines;
     for (int i = 1; i <= lineCount; ++i)
         lines.append(heldLines[i]);
-    return WriteFileAtomically(path, joinLines(lines, nullptr), error);
+    bytes = joinLines(lines);
+    return true;
 }
 
-bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
-                    QString *error)
+bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString &index,
+                    const QString &key, int lineCount, int fieldCount, const QString &path,
+                    WriteError *error)
+{
+    QByteArray bytes;
+    return RecordFileBytes(heldLines, fields, index, key, lineCount, fieldCount, path, bytes,
+                           error) &&
+           WriteFileAtomically(path, bytes, error);
+}
+
+bool MarksFileBytes(const FieldList lists[6], const QString keys[6], int n, const QString &path,
+                    QByteArray &bytes, WriteError *error)
 {
     QStringList lines;
     for (int j = 0; j < 6; ++j) {
-        for (int i = 1; i <= n; ++i) {
-            if (!IsStorableField(lists[j][i])) {
-                if (error)
-                    *error = QStringLiteral("Field %1 of record %2 cannot be stored")
-                                 .arg(i)
-                                 .arg(keys[j]);
-                return false;
-            }
-        }
+        if (!fieldsStorable(lists[j], n, keys[j], path, error))
+            return false;
         lines.append(BuildRecordLine(keys[j], lists[j], n));
     }
-    return WriteFileAtomically(path, joinLines(lines, nullptr), error);
+    bytes = joinLines(lines);
+    return true;
+}
+
+bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
+                    WriteError *error)
+{
+    QByteArray bytes;
+    return MarksFileBytes(lists, keys, n, path, bytes, error) &&
+           WriteFileAtomically(path, bytes, error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/OneBasedList.h"
+#include "content/WriteError.h"
 
 #include <QString>
 
@@ -40,11 +41,20 @@ FieldList SplitFields80(const QString &line, int n);
 // break, since that would shift the stored fields.
 bool SaveRecordLine(FieldList &heldLines, const FieldList &fields, const QString &index,
                     const QString &key, int lineCount, int fieldCount, const QString &path,
-                    QString *error = nullptr);
+                    WriteError *error = nullptr);
+
+// The bytes SaveRecordLine writes, the held list changed as it does; false, with
+// nothing changed, when a field cannot be stored. `path` names the file in *error.
+bool RecordFileBytes(FieldList &heldLines, const FieldList &fields, const QString &index,
+                     const QString &key, int lineCount, int fieldCount, const QString &path,
+                     QByteArray &bytes, WriteError *error = nullptr);
 
 // Rewrites the file with exactly six records, keys[j] followed by lists[j](1 .. n).
 bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, const QString &path,
-                    QString *error = nullptr);
+                    WriteError *error = nullptr);
+// The bytes WriteMarksFile writes; false when a field cannot be stored.
+bool MarksFileBytes(const FieldList lists[6], const QString keys[6], int n, const QString &path,
+                    QByteArray &bytes, WriteError *error = nullptr);
 
 // Splits a record line into n fields, the first ">" taken at `firstSeparator`
 // (1-based: 6 for three-character keys, 8 for page ids). Field n keeps the rest
@@ -52,5 +62,10 @@ bool WriteMarksFile(const FieldList lists[6], const QString keys[6], int n, cons
 FieldList SplitRecordFields(const QString &line, int n, int firstSeparator);
 // Builds the line "#key#>f1>...>fn".
 QString BuildRecordLine(const QString &key, const FieldList &fields, int n);
-// True when text can be stored as one field: no ">", no line break, Windows-1252 only.
+// Why a text cannot be stored as one field, in words for the pupil ("The
+// character > cannot be used in an answer."); empty when it can. Refused are
+// ">" and "#" (they mark the fields and keys), line breaks and every other
+// control character, and characters outside Windows-1252.
+QString FieldRefusal(const QString &text);
+// True when FieldRefusal has nothing to say.
 bool IsStorableField(const QString &text);

@@ -4,9 +4,8 @@
 #include "content/RecordFile.h"
 #include "content/ResourceExtractor.h"
 #include "content/SafeWrite.h"
-#include "content/ValueText.h"
+#include "content/WriteJournal.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -29,109 +28,27 @@ QString stem(ResultsFile file)
     return {};
 }
 
-struct Record
+bool marksFileBytes(const QString &path, const MarksRecords &marks, int n, QByteArray &bytes,
+                    WriteError *error)
 {
-    QString key;
-    QStringList fields;
-};
-
-QStringList splitLines(const QString &text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
+    const FieldList lists[6] = {marks.FirstScores,     marks.SecondScores, marks.TimesTaken,
+                                marks.CompletionDates, marks.FirstStates,  marks.SecondStates};
+    return MarksFileBytes(lists, kMarksKeys, n, path, bytes, error);
 }
 
-// The records of a results file or template; false when a line is neither a
-// record nor one of the blank or "..." lines a template carries.
-bool parseRecords(const QString &text, QList<Record> &records)
+FileContent content(const QString &path, const QByteArray &bytes)
 {
-    static const QRegularExpression recordLine(QStringLiteral("^#([0-9A-Za-z]{3})#(>.*)?$"));
-    for (const QString &line : splitLines(text)) {
-        if (line.isEmpty() || line == QLatin1String("..."))
-            continue;
-        const QRegularExpressionMatch m = recordLine.match(line);
-        if (!m.hasMatch())
-            return false;
-        QStringList fields = m.captured(2).split(QLatin1Char('>'));
-        fields.removeFirst();
-        records.append({m.captured(1).toUpper(), fields});
-    }
-    return true;
-}
-
-bool holdsOnlyText(const QByteArray &bytes)
-{
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 && b != '\r' && b != '\n' && b != '\t')
-            return false;
-    }
-    return true;
-}
-
-bool isStateOrScoreSane(const Record &record)
-{
-    for (const QString &field : record.fields) {
-        if ((record.key == QLatin1String("FST") || record.key == QLatin1String("SST"))
-            && field != QLatin1String("0") && field != QLatin1String("1"))
-            return false;
-        if ((record.key == QLatin1String("FSE") || record.key == QLatin1String("SSE"))
-            && !field.isEmpty() && !IsNumericText(field))
-            return false;
-    }
-    return true;
-}
-
-bool matchesTemplate(const QByteArray &bytes, const QByteArray &templ, ResultsFile file)
-{
-    if (!holdsOnlyText(bytes))
-        return false;
-    const QString text = Cp1252::decode(bytes);
-    if (file == ResultsFile::Trend) {
-        static const QRegularExpression trend(
-            QStringLiteral("^#TRD#(>[^>\\r\\n]+){0,50}(\\r\\n)?$"));
-        if (!trend.match(text).hasMatch())
-            return false;
-        const QStringList values = text.trimmed().split(QLatin1Char('>')).mid(1);
-        for (const QString &value : values) {
-            if (!IsNumericText(value))
-                return false;
-        }
-        return true;
-    }
-    QList<Record> actual;
-    QList<Record> expected;
-    if (!parseRecords(text, actual) || !parseRecords(Cp1252::decode(templ), expected))
-        return false;
-    if (actual.size() != expected.size())
-        return false;
-    for (qsizetype i = 0; i < actual.size(); ++i) {
-        if (actual[i].key != expected[i].key
-            || actual[i].fields.size() != expected[i].fields.size())
-            return false;
-        if (file == ResultsFile::Marks && !isStateOrScoreSane(actual[i]))
-            return false;
-    }
-    return true;
-}
-
-// Runs `visit(file, level)` for the six results files of every level that exists.
-template <typename Visit>
-void forEachResultsFile(const ProductConfig &config, Visit visit)
-{
-    for (int level = 1; level <= ProductConfig::kLevels; ++level) {
-        if (!config.levelExists(level))
-            continue;
-        for (const ResultsFile file : kAllResultsFiles)
-            visit(file, level);
-    }
+    return {QFileInfo(path).fileName(), bytes};
 }
 
 } // namespace
+
+bool IsResultsFileName(const QString &name)
+{
+    static const QRegularExpression results(
+        QStringLiteral("^(marks|first|second|fresults|sresults|trend)[1-3][^/]*\\.txt$"));
+    return results.match(name).hasMatch();
+}
 
 QString ResultsFileName(ResultsFile file, int level, const QString &code)
 {
@@ -156,66 +73,25 @@ ResultsPaths ResultsPaths::of(const QString &folder, int level, const QString &c
             path(ResultsFile::SecondResults), path(ResultsFile::Trend)};
 }
 
-QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config)
+QStringList CreateResultsFiles(const QString &folder, const ProductConfig &config,
+                               WriteError *error)
 {
+    QList<FileContent> files;
     QStringList failed;
-    forEachResultsFile(config, [&](ResultsFile file, int level) {
-        if (ExtractResource(ResultsTemplateResource(file, level), QStringLiteral("Custom"),
-                            ResultsFilePath(folder, file, level, config.code))
-            != ExtractOk)
-            failed.append(ResultsFileName(file, level, config.code));
-    });
-    return failed;
-}
-
-QStringList ExistingResultsFiles(const QString &folder, const ProductConfig &config)
-{
-    QStringList existing;
-    forEachResultsFile(config, [&](ResultsFile file, int level) {
-        if (QFileInfo::exists(ResultsFilePath(folder, file, level, config.code)))
-            existing.append(ResultsFileName(file, level, config.code));
-    });
-    return existing;
-}
-
-bool ResultsFilesMissing(const QString &folder, const ProductConfig &config)
-{
-    int expected = 0;
-    forEachResultsFile(config, [&](ResultsFile, int) { ++expected; });
-    return ExistingResultsFiles(folder, config).size() < expected;
-}
-
-QStringList DamagedResultsFiles(const QString &folder, const ProductConfig &config)
-{
-    QStringList damaged;
-    forEachResultsFile(config, [&](ResultsFile file, int level) {
-        QFile stored(ResultsFilePath(folder, file, level, config.code));
-        if (!stored.exists())
-            return;
+    ForEachResultsFile(config, [&](ResultsFile file, int level) {
         bool found = false;
-        const QByteArray templ = ResourceBytes(ResultsTemplateResource(file, level), &found);
-        if (!found)
-            return;
-        if (!stored.open(QIODevice::ReadOnly) || !matchesTemplate(stored.readAll(), templ, file))
-            damaged.append(ResultsFileName(file, level, config.code));
+        const QByteArray bytes = ResourceBytes(ResultsTemplateResource(file, level), &found);
+        const QString name = ResultsFileName(file, level, config.code);
+        if (found)
+            files.append({name, bytes});
+        else
+            failed.append(name);
     });
-    return damaged;
-}
-
-bool BackUpResultsFiles(const QString &folder, const QStringList &names, QString *error)
-{
-    for (const QString &name : names) {
-        QFile source(ProgramPath(folder, name));
-        if (!source.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = QStringLiteral("Cannot read %1: %2").arg(name, source.errorString());
-            return false;
-        }
-        if (!WriteFileAtomically(ProgramPath(folder, name + QStringLiteral(".bak")),
-                                 source.readAll(), error))
-            return false;
+    if (!files.isEmpty() && !WriteTogether(folder, files, error)) {
+        for (const FileContent &file : files)
+            failed.append(file.name);
     }
-    return true;
+    return failed;
 }
 
 MarksRecords ReadMarks(const QString &path, int n)
@@ -230,11 +106,10 @@ MarksRecords ReadMarks(const QString &path, int n)
     return m;
 }
 
-bool WriteMarks(const QString &path, const MarksRecords &marks, int n, QString *error)
+bool WriteMarks(const QString &path, const MarksRecords &marks, int n, WriteError *error)
 {
-    const FieldList lists[6] = {marks.FirstScores,     marks.SecondScores, marks.TimesTaken,
-                                marks.CompletionDates, marks.FirstStates,  marks.SecondStates};
-    return WriteMarksFile(lists, kMarksKeys, n, path, error);
+    QByteArray bytes;
+    return marksFileBytes(path, marks, n, bytes, error) && WriteFileAtomically(path, bytes, error);
 }
 
 QStringList ReadTrendValues(const QString &path)
@@ -256,7 +131,7 @@ FieldList PaperFields(const FieldList &paperLines, int paperIndex, int boxCount)
 }
 
 bool SavePaperRecord(FieldList &paperLines, int paperKey, const FieldList &fields, int boxCount,
-                     int paperCount, const QString &path, QString *error)
+                     int paperCount, const QString &path, WriteError *error)
 {
     return SaveRecordLine(paperLines, fields, QString::number(paperKey - 100),
                           QString::number(paperKey), paperCount, boxCount, path, error);
@@ -264,10 +139,12 @@ bool SavePaperRecord(FieldList &paperLines, int paperKey, const FieldList &field
 
 bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                               FieldList &resultLines, const FieldList &results, int boxCount,
-                              MarksRecords &marks, const FirstMarking &marking, QString *error)
+                              MarksRecords &marks, const FirstMarking &marking, WriteError *error)
 {
-    if (!SavePaperRecord(resultLines, paperKey, results, boxCount, paperCount, paths.fresults,
-                         error))
+    FieldList lines = resultLines;
+    QByteArray resultsBytes;
+    if (!RecordFileBytes(lines, results, QString::number(paperKey - 100), QString::number(paperKey),
+                         paperCount, boxCount, paths.fresults, resultsBytes, error))
         return false;
 
     const int i = paperKey - 100;
@@ -276,32 +153,46 @@ bool StoreFirstAttemptMarking(const ResultsPaths &paths, int paperKey, int paper
     updated.TimesTaken.set(i, marking.timeTaken);
     updated.CompletionDates.set(i, marking.date);
     updated.FirstStates.set(i, QStringLiteral("1"));
+    QByteArray marksBytes;
+    if (!marksFileBytes(paths.marks, updated, paperCount, marksBytes, error))
+        return false;
 
     QString trendLine = ReadRecordLine(paths.trend, QStringLiteral("TRD"));
     if (trendLine.isEmpty())
         trendLine = QStringLiteral("#TRD#");
     trendLine += QLatin1Char('>') + marking.percent;
 
-    if (!WriteMarks(paths.marks, updated, paperCount, error))
+    if (!WriteTogether(QFileInfo(paths.marks).absolutePath(),
+                       {content(paths.fresults, resultsBytes), content(paths.marks, marksBytes),
+                        content(paths.trend, Cp1252::encode(trendLine + QStringLiteral("\r\n")))},
+                       error))
         return false;
+    resultLines = lines;
     marks = updated;
-    return WriteFileAtomically(paths.trend, Cp1252::encode(trendLine + QStringLiteral("\r\n")),
-                               error);
+    return true;
 }
 
 bool StoreSecondAttemptMarking(const ResultsPaths &paths, int paperKey, int paperCount,
                                FieldList &resultLines, const FieldList &results, int boxCount,
-                               MarksRecords &marks, const QString &percent, QString *error)
+                               MarksRecords &marks, const QString &percent, WriteError *error)
 {
-    if (!SavePaperRecord(resultLines, paperKey, results, boxCount, paperCount, paths.sresults,
-                         error))
+    FieldList lines = resultLines;
+    QByteArray resultsBytes;
+    if (!RecordFileBytes(lines, results, QString::number(paperKey - 100), QString::number(paperKey),
+                         paperCount, boxCount, paths.sresults, resultsBytes, error))
         return false;
     const int i = paperKey - 100;
     MarksRecords updated = marks;
     updated.SecondScores.set(i, percent);
     updated.SecondStates.set(i, QStringLiteral("1"));
-    if (!WriteMarks(paths.marks, updated, paperCount, error))
+    QByteArray marksBytes;
+    if (!marksFileBytes(paths.marks, updated, paperCount, marksBytes, error))
         return false;
+    if (!WriteTogether(QFileInfo(paths.marks).absolutePath(),
+                       {content(paths.sresults, resultsBytes), content(paths.marks, marksBytes)},
+                       error))
+        return false;
+    resultLines = lines;
     marks = updated;
     return true;
 }

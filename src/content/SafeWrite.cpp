@@ -1,23 +1,27 @@
 #include "content/SafeWrite.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include "content/StagedFile.h"
 
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, WriteError *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    StagedFile file(path);
+    return file.stage(bytes, error) && file.commit(error);
+}
+
+void SyncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 QString ProgramPath(const QString &folder, const QString &name)

@@ -1,6 +1,9 @@
 #include "content/ValueText.h"
 
+#include "content/RecordFile.h"
+
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 double RoundOneDecimal(double v)
@@ -25,11 +28,14 @@ double PercentValue(int score, int total)
 
 QString NumberText(double v)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     if (v == 0.0)
         v = 0.0; // no "-0"
-    return locale.toString(v, 'f', QLocale::FloatingPointShortest);
+    QString text = QLocale::c().toString(v, 'f', QLocale::FloatingPointShortest);
+    const QString sign = QLocale().decimalPoint();
+    if (sign.size() == 1 && sign != QLatin1String(".") && !sign[0].isDigit() &&
+        IsStorableField(sign))
+        text.replace(QLatin1Char('.'), sign[0]);
+    return text;
 }
 
 QString PercentText(int score, int total)
@@ -45,22 +51,50 @@ QString ElapsedText(qint64 seconds)
 
 QString ShortDateText(const QDate &date)
 {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    static const QString fallback = QStringLiteral("dd/MM/yyyy");
+    const QLocale locale;
+    QString format =
+        locale.language() == QLocale::C ? fallback : locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    // Marks of writing direction and other characters the files cannot hold go.
+    QString text;
+    for (const QChar c : QLocale::c().toString(date, format)) {
+        if (IsStorableField(QString(c)))
+            text.append(c);
+    }
+    if (!text.contains(QString::number(date.year())))
+        return QLocale::c().toString(date, fallback);
+    return text.trimmed();
 }
+
+namespace {
+
+// Reads a number in the locale's form, the C form or with a decimal comma.
+bool readNumber(const QString &text, double &value)
+{
+    const QString t = text.trimmed();
+    bool ok = false;
+    value = QLocale().toDouble(t, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(t, &ok);
+    static const QRegularExpression comma(QStringLiteral("^-?[0-9]+,[0-9]+$"));
+    if (!ok && comma.match(t).hasMatch())
+        value = QLocale::c().toDouble(QString(t).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    // "inf" and "nan" read as numbers, but no score or answer is one.
+    return ok && std::isfinite(value);
+}
+
+} // namespace
 
 bool IsNumericText(const QString &text)
 {
-    bool ok = false;
-    QLocale().toDouble(text.trimmed(), &ok);
-    return ok;
+    double value = 0;
+    return readNumber(text, value);
 }
 
 double NumberValue(const QString &text)
 {
-    bool ok = false;
-    const double v = QLocale().toDouble(text.trimmed(), &ok);
-    if (ok)
-        return v;
-    const double c = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok ? c : 0.0;
+    double value = 0;
+    return readNumber(text, value) ? value : 0.0;
 }

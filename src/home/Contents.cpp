@@ -1,6 +1,8 @@
 #include "home/Contents.h"
 
 #include "content/ResourceExtractor.h"
+#include "content/ResultsBackup.h"
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
 #include "home/AboutPage.h"
 #include "home/HomePage.h"
@@ -34,11 +36,11 @@ constexpr int kWindowLeft = 60;
 constexpr int kWindowTop = 60;
 constexpr int kWindowWidth = 6070;
 constexpr int kWindowHeight = 7380;
-constexpr int kStripTop = 60;       // pixels
-constexpr int kStripLeft = 2;       // pixels
-constexpr int kStripHeight = 765;   // twips
-constexpr int kToolLeft = 120;      // twips, also the gap between toolbar buttons
-constexpr int kToolTop = 2;         // pixels
+constexpr int kStripTop = 60;     // pixels
+constexpr int kStripLeft = 2;     // pixels
+constexpr int kStripHeight = 765; // twips
+constexpr int kToolLeft = 120;    // twips, also the gap between toolbar buttons
+constexpr int kToolTop = 2;       // pixels
 
 // Home page, in twips inside the page.
 constexpr int kTopicLeft = 360;
@@ -89,7 +91,10 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
-int rowTop(int row) { return kRowTop + kRowStep * (row - 1); }
+int rowTop(int row)
+{
+    return kRowTop + kRowStep * (row - 1);
+}
 
 } // namespace
 
@@ -134,8 +139,8 @@ void Contents::Form_Load()
     m_trash = new TrashPage(ProgramFolder, this);
     connect(m_trash, &TrashPage::eraseConfirmed, this, &Contents::EraseResults);
     m_about = new AboutPage(ProgramFolder, this);
-    for (QWidget *page : {m_home, static_cast<QWidget *>(m_report),
-                          static_cast<QWidget *>(m_trash), static_cast<QWidget *>(m_about)}) {
+    for (QWidget *page : {m_home, static_cast<QWidget *>(m_report), static_cast<QWidget *>(m_trash),
+                          static_cast<QWidget *>(m_about)}) {
         page->setGeometry(kStripLeft, kStripTop + Px(kStripHeight), Px(kHomePageWidth),
                           Px(kHomePageHeight));
         page->hide();
@@ -153,8 +158,8 @@ void Contents::Form_Load()
     for (int n = 1; n <= 3; ++n) {
         const QString heading = m_config.heading(n);
         m_tabs[size_t(n - 1)]->setCaption(heading);
-        m_tabs[size_t(n - 1)]->setToolTip(QStringLiteral("Load ") + heading
-                                          + QStringLiteral(" Module"));
+        m_tabs[size_t(n - 1)]->setToolTip(QStringLiteral("Load ") + heading +
+                                          QStringLiteral(" Module"));
     }
     m_tabs[3]->setCaption(QStringLiteral("Help"));
     m_tabs[3]->setToolTip(QStringLiteral("Help"));
@@ -196,56 +201,15 @@ bool Contents::readConfiguration()
     return true;
 }
 
-QString Contents::unwrittenFilesText(const QStringList &names) const
-{
-    return QStringLiteral("These results files could not be written in %1:\n%2")
-        .arg(QDir::toNativeSeparators(ProgramFolder), names.join(QLatin1Char('\n')));
-}
-
 bool Contents::checkResultsFiles()
 {
-    const QStringList existing = ExistingResultsFiles(ProgramFolder, m_config);
-    bool recreate = ResultsFilesMissing(ProgramFolder, m_config);
-    if (!recreate) {
-        const QStringList damaged = DamagedResultsFiles(ProgramFolder, m_config);
-        if (!damaged.isEmpty()) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("Damaged results"),
-                            QStringLiteral("This results file is damaged and cannot be used:\n%1")
-                                .arg(damaged.join(QLatin1Char('\n'))),
-                            QMessageBox::NoButton, this);
-            box.setObjectName(QStringLiteral("DamagedResults"));
-            box.setInformativeText(
-                QStringLiteral("Re-create the results to start again without past results "
-                               "(the old files are kept beside them as .bak copies in %1), "
-                               "or quit and leave everything as it is.")
-                    .arg(QDir::toNativeSeparators(ProgramFolder)));
-            QPushButton *again =
-                box.addButton(QStringLiteral("Re-create results"), QMessageBox::AcceptRole);
-            again->setObjectName(QStringLiteral("RecreateResults"));
-            QPushButton *quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
-            quit->setObjectName(QStringLiteral("QuitProgram"));
-            box.setDefaultButton(quit);
-            box.exec();
-            if (box.clickedButton() != again)
-                return false;
-            recreate = true;
-        }
-    }
-    if (!recreate)
-        return true;
-
-    QString error;
-    if (!existing.isEmpty() && !BackUpResultsFiles(ProgramFolder, existing, &error)) {
-        m_loadError = QStringLiteral("The old results could not be kept as a backup copy, so "
-                                     "nothing was changed.\n%1")
-                          .arg(error);
+    const ResultsRepairReport report =
+        RecoverResultsFiles(ProgramFolder, m_config, QDateTime::currentDateTime());
+    if (!report.problem.isEmpty()) {
+        m_loadError = report.problem;
         return false;
     }
-    const QStringList failed = CreateResultsFiles(ProgramFolder, m_config);
-    if (!failed.isEmpty()) {
-        m_loadError = unwrittenFilesText(failed);
-        return false;
-    }
+    m_startupNotice = report.notice();
     return true;
 }
 
@@ -322,9 +286,9 @@ void Contents::buildHomePage()
         picture->setObjectName(QLatin1String(head.name));
         const QPixmap pixmap = SkinPicture(ProgramFolder, QLatin1String(head.picture));
         picture->setPixmap(pixmap);
-        picture->setGeometry(QRect(QPoint(Px(head.left), Px(120)),
-                                   pixmap.isNull() ? QSize(170, 22)
-                                                   : pixmap.deviceIndependentSize().toSize()));
+        picture->setGeometry(
+            QRect(QPoint(Px(head.left), Px(120)),
+                  pixmap.isNull() ? QSize(170, 22) : pixmap.deviceIndependentSize().toSize()));
         auto *caption = textLabel(picture, QLatin1String(head.name) + QStringLiteral("lbl"),
                                   QLatin1String(head.caption), picture->rect());
         caption->setFont(bold);
@@ -342,14 +306,14 @@ void Contents::buildHomePage()
         mark->setObjectName(QStringLiteral("Bullet") + QString::number(k));
         mark->setPixmap(bullet);
         const QSize size = bullet.isNull() ? QSize(8, 8) : bullet.deviceIndependentSize().toSize();
-        mark->setGeometry(QRect(QPoint(Px(kBulletLeft), Px(top) + (Px(kTopicHeight) - size.height()) / 2),
-                                size));
+        mark->setGeometry(
+            QRect(QPoint(Px(kBulletLeft), Px(top) + (Px(kTopicHeight) - size.height()) / 2), size));
         m_bullets[size_t(k - 1)] = mark;
     }
 
-    m_subH1 = textLabel(m_home, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"),
-                        pxRect(kPaperLabelLeft, kTopicTop - 30, kHomePageWidth - kPaperLabelLeft - 120,
-                               270));
+    m_subH1 = textLabel(
+        m_home, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"),
+        pxRect(kPaperLabelLeft, kTopicTop - 30, kHomePageWidth - kPaperLabelLeft - 120, 270));
     QFont heading = bold;
     heading.setPointSizeF(9);
     m_subH1->setFont(heading);
@@ -381,7 +345,8 @@ void Contents::buildHomePage()
                          {"b", "Try paper %1 again", "2nd Attempt:", 480, 2}};
         for (const auto &a : attempts) {
             const QString suffix = QLatin1String(a.suffix);
-            auto *button = new PictureButton(m_home, QStringLiteral("P") + n + suffix, ProgramFolder);
+            auto *button =
+                new PictureButton(m_home, QStringLiteral("P") + n + suffix, ProgramFolder);
             button->setPictures(QStringLiteral("loadbutton_off.bmp"),
                                 QStringLiteral("loadbutton_on.bmp"));
             button->setGeometry(pxRect(kPaperButtonLeft, top + a.offsetTop, 525, 210));
@@ -392,8 +357,9 @@ void Contents::buildHomePage()
                     [this, i, take] { OpenPaper(i - 1, take); });
             textLabel(m_home, QStringLiteral("Attempt") + n + suffix, QLatin1String(a.caption),
                       pxRect(kAttemptCaptionLeft, top + a.offsetTop, 1200, kLineHeight));
-            auto *mark = textLabel(m_home, (take == 1 ? QStringLiteral("MSA") : QStringLiteral("MSB")) + n,
-                                   QString(), pxRect(kPercentLeft, top + a.offsetTop, 0, kLineHeight));
+            auto *mark =
+                textLabel(m_home, (take == 1 ? QStringLiteral("MSA") : QStringLiteral("MSB")) + n,
+                          QString(), pxRect(kPercentLeft, top + a.offsetTop, 0, kLineHeight));
             auto *sign = textLabel(
                 m_percent, QStringLiteral("Percent") + n + suffix, QStringLiteral("%"),
                 QRect(0, Px(top + a.offsetTop - kPercentTop), signWidth, Px(kLineHeight)));
@@ -492,9 +458,8 @@ void Contents::ArrangePaperRows()
     const auto place = [percentLeft](QLabel *mark) {
         mark->adjustSize();
         mark->resize(mark->width(), Px(kLineHeight));
-        const int left = mark->text().isEmpty()
-                             ? percentLeft
-                             : percentLeft - Tw(mark->width()) - kMarkGap;
+        const int left =
+            mark->text().isEmpty() ? percentLeft : percentLeft - Tw(mark->width()) - kMarkGap;
         mark->move(Px(left), mark->y());
     };
     for (int i = 0; i < 5; ++i) {
@@ -632,10 +597,9 @@ void Contents::RaiseTab(int n)
     for (int i = 1; i <= 4; ++i) {
         PictureButton *tab = m_tabs[size_t(i - 1)];
         const bool chosen = i == n;
-        tab->setPictures(chosen ? QStringLiteral("tabs_front_off.bmp")
-                                : QStringLiteral("tabs_back_off.bmp"),
-                         chosen ? QStringLiteral("tabs_front_on.bmp")
-                                : QStringLiteral("tabs_back_on.bmp"));
+        tab->setPictures(
+            chosen ? QStringLiteral("tabs_front_off.bmp") : QStringLiteral("tabs_back_off.bmp"),
+            chosen ? QStringLiteral("tabs_front_on.bmp") : QStringLiteral("tabs_back_on.bmp"));
         const double top = m_strip->y() - tab->height() + (chosen ? 0.5 : 2.5);
         tab->move(tab->x(), qRound(top));
     }
@@ -699,14 +663,15 @@ void Contents::PrintSetup()
 void Contents::EraseResults()
 {
     unloadPractice();
-    const QStringList failed = CreateResultsFiles(ProgramFolder, m_config);
-    if (!failed.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Erase results"),
-                        unwrittenFilesText(failed),
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("EraseFailed"));
-        box.exec();
-    }
+    WriteError error;
+    if (EraseAllResults(ProgramFolder, m_config, QDateTime::currentDateTime(), &error))
+        return;
+    m_trash->EraseFailed();
+    AskPopUp(ProgramFolder, QStringLiteral("Erase results"),
+             QStringLiteral("Your past results could not be erased because %1. Nothing was "
+                            "changed; %2.")
+                 .arg(error.reason(), error.remedy(QStringLiteral("press Trash again"))),
+             1, this);
 }
 
 void Contents::unloadPractice()
@@ -718,9 +683,15 @@ void Contents::unloadPractice()
     window->Unload();
 }
 
-void Contents::closeRequested() { CloseProgram(); }
+void Contents::closeRequested()
+{
+    CloseProgram();
+}
 
-void Contents::activeChanged(bool active) { ContentsFocus = active; }
+void Contents::activeChanged(bool active)
+{
+    ContentsFocus = active;
+}
 
 void Contents::closeEvent(QCloseEvent *event)
 {
@@ -728,4 +699,7 @@ void Contents::closeEvent(QCloseEvent *event)
     SkinnedWindow::closeEvent(event);
 }
 
-PracticeWindow *Contents::practiceWindow() const { return m_practice; }
+PracticeWindow *Contents::practiceWindow() const
+{
+    return m_practice;
+}

@@ -33,6 +33,8 @@ public:
     // level, results the user chose not to re-create); loadError() says why.
     bool loaded() const { return m_loaded; }
     QString loadError() const { return m_loadError; }
+    // What start-up repaired, in one sentence for the pupil; empty when nothing.
+    QString startupNotice() const { return m_startupNotice; }
 
     void RefreshContents() override;
 
@@ -75,7 +77,6 @@ private:
     void Form_Load();
     bool readConfiguration();
     bool checkResultsFiles();
-    QString unwrittenFilesText(const QStringList &names) const;
     void buildTabRow();
     void buildToolbar();
     void buildHomePage();
@@ -89,6 +90,7 @@ private:
     LevelData m_level;
     bool m_loaded = false;
     QString m_loadError;
+    QString m_startupNotice;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<PracticeWindow> m_practice;
 

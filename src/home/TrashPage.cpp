@@ -87,7 +87,12 @@ void TrashPage::ButTrash_No_Click() { Reset(); m_trash->setFocus(Qt::OtherFocusR
 
 void TrashPage::ButTrash_Yes_Click()
 {
+    m_erased = true;
     emit eraseConfirmed();
+    if (!m_erased) {
+        Reset();
+        return;
+    }
     m_yes->hide();
     m_no->hide();
     m_lbl2->hide();

@@ -20,6 +20,9 @@ public:
     void ButTrash_Click();
     void ButTrash_Yes_Click();
     void ButTrash_No_Click();
+    // Called by the listener of eraseConfirmed() when nothing could be erased:
+    // the page goes back to its first step instead of saying it was done.
+    void EraseFailed() { m_erased = false; }
 
 signals:
     void eraseConfirmed();
@@ -29,6 +32,7 @@ private:
     QLabel *label(const QString &name, const QString &text, const QRect &twips);
 
     QString m_folder;
+    bool m_erased = false;
     QLabel *m_lbl1, *m_lbl2, *m_lbl3;
     PictureButton *m_trash, *m_yes, *m_no;
 };

@@ -1,6 +1,6 @@
 #include "practice/AnswerValidator.h"
 
-#include "content/Cp1252.h"
+#include "content/RecordFile.h"
 
 #include <QLocale>
 
@@ -13,15 +13,6 @@ constexpr QChar kLastOption = u'4';
 AnswerValidator::Verdict refuse(const QString &hint)
 {
     return {false, hint};
-}
-
-QString unstorableHint(QChar c)
-{
-    if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-        return QStringLiteral("An answer is one line: it cannot hold a line break.");
-    if (!c.isPrint())
-        return QStringLiteral("This character cannot be used in an answer.");
-    return QStringLiteral("The character %1 cannot be used in an answer.").arg(c);
 }
 
 // What a number box may hold, in the system's number format: blanks at either
@@ -77,10 +68,8 @@ QValidator::State AnswerValidator::validate(QString &input, int &) const
 
 AnswerValidator::Verdict AnswerValidator::Check(const QString &kind, const QString &text)
 {
-    for (const QChar c : text) {
-        if (!IsAcceptable(QString(c)))
-            return refuse(unstorableHint(c));
-    }
+    if (const QString refusal = FieldRefusal(text); !refusal.isEmpty())
+        return refuse(refusal);
     if (kind == QLatin1String("Q")) {
         if (text.size() > 1)
             return refuse(QStringLiteral("This box holds one character."));
@@ -96,10 +85,5 @@ AnswerValidator::Verdict AnswerValidator::Check(const QString &kind, const QStri
 
 bool AnswerValidator::IsAcceptable(const QString &text)
 {
-    for (const QChar c : text) {
-        if (c == QLatin1Char('>') || c == QLatin1Char('#') || c == QLatin1Char('\r') ||
-            c == QLatin1Char('\n') || !Cp1252::canEncode(c))
-            return false;
-    }
-    return true;
+    return IsStorableField(text);
 }

@@ -3,9 +3,9 @@
 #include <QValidator>
 
 // What an answer box takes, by its answer kind, as it is typed or pasted.
-// Every box refuses the characters an answer cannot be stored with: ">" and
-// "#" (they delimit the fields and keys of the answers file), line breaks, and
-// characters outside Windows-1252. A choice box (kind Q) takes one option
+// Every box refuses the characters an answer cannot be stored with, by the
+// record files' own rule (FieldRefusal): ">" and "#", line breaks and other
+// control characters, and characters outside Windows-1252. A choice box (kind Q) takes one option
 // number, 1 to 4; a number box (kind N) only what a number can hold. Each
 // refusal comes with a hint in plain words naming its reason.
 class AnswerValidator : public QValidator

@@ -117,13 +117,13 @@ void PracticeSession::StorePageAnswers(const QStringList &pageTexts)
         m_answers.set(d + k, pageTexts[k - 1]);
 }
 
-bool PracticeSession::SaveAnswers(QString *error)
+bool PracticeSession::SaveAnswers(WriteError *error)
 {
     return SavePaperRecord(m_answerLines, m_choice.paperKey, m_answers, BoxCount(),
                            m_choice.paperCount, answersPath(), error);
 }
 
-bool PracticeSession::MoveToPage(int page, const QStringList &pageTexts, QString *error)
+bool PracticeSession::MoveToPage(int page, const QStringList &pageTexts, WriteError *error)
 {
     if (page < 1 || page > PageCount())
         return false;
@@ -176,7 +176,7 @@ bool PracticeSession::HasEmptyAnswer() const
     return false;
 }
 
-bool PracticeSession::Mark(const QDateTime &start, const QDateTime &now, QString *error)
+bool PracticeSession::Mark(const QDateTime &start, const QDateTime &now, WriteError *error)
 {
     const PaperJudgement judged =
         JudgePaper(m_answers, m_tables.AnswerKey, m_tables.BoxKinds, m_tables.BoxMarks, BoxCount());

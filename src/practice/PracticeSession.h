@@ -81,10 +81,10 @@ public:
     // Copies the texts of the page's boxes (box 1 first) into the answers.
     void StorePageAnswers(const QStringList &pageTexts);
     // Rewrites this attempt's answers file with the paper's answers.
-    bool SaveAnswers(QString *error = nullptr);
+    bool SaveAnswers(WriteError *error = nullptr);
     // Stores the page's texts and the answers file, then shows `page`. A page
     // outside 1 .. PageCount changes nothing and returns false.
-    bool MoveToPage(int page, const QStringList &pageTexts, QString *error = nullptr);
+    bool MoveToPage(int page, const QStringList &pageTexts, WriteError *error = nullptr);
 
     // Pages with an empty or blank-only answer, in order.
     QList<int> RemainingPages() const;
@@ -98,7 +98,7 @@ public:
     // Judges every box, stores the marks, score, time and date (first attempt)
     // and switches to marked. `start` is when the window opened, `now` when
     // judging starts. On a write failure nothing is marked and false is returned.
-    bool Mark(const QDateTime &start, const QDateTime &now, QString *error = nullptr);
+    bool Mark(const QDateTime &start, const QDateTime &now, WriteError *error = nullptr);
     // Raw score of the last marking.
     int Scoring() const { return m_rawScore; }
 

@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QScreen>
@@ -444,9 +443,9 @@ void PracticeWindow::ChangePage(int page)
     if (page < 1 || page > m_session.PageCount())
         return;
     const QString leaving = m_session.PageFile(m_session.QSCount());
-    QString error;
+    WriteError error;
     if (!m_session.MoveToPage(page, m_sheet->PageTexts(), &error))
-        reportWriteError(QStringLiteral("The answers could not be stored."), error);
+        reportSaveFailure(error);
     m_qnTitle->setText(QStringLiteral("Question ") + QString::number(m_session.QSCount()));
     m_sheet->SetupAnswerBoxes(m_session, m_session.IsMarked());
     m_sheet->ShowAnswerFrames(m_session.BoxesOnPage(m_session.QSCount()));
@@ -474,11 +473,13 @@ void PracticeWindow::RemQns_Click(int page)
     ChangePage(page);
 }
 
-void PracticeWindow::reportWriteError(const QString &what, const QString &error)
+// The answers stay in the session, so the pupil loses nothing by going on.
+void PracticeWindow::reportSaveFailure(const WriteError &error)
 {
-    QMessageBox::warning(this, QStringLiteral("Quorvane"),
-                         what + QStringLiteral("\n\n") + error +
-                             QStringLiteral("\n\nYour answers are kept in this window."));
+    askPopUp(QStringLiteral("Quorvane"),
+             error.pupilMessage(QStringLiteral("The paper"), QStringLiteral("saved"),
+                                QStringLiteral("Save")),
+             1);
 }
 
 bool PracticeWindow::askPopUp(const QString &title, const QString &message, int buttons,
@@ -493,9 +494,9 @@ void PracticeWindow::SavePaper()
     if (m_session.IsMarked())
         return;
     m_session.StorePageAnswers(m_sheet->PageTexts());
-    QString error;
+    WriteError error;
     if (!m_session.SaveAnswers(&error)) {
-        reportWriteError(QStringLiteral("The paper could not be saved."), error);
+        reportSaveFailure(error);
         return;
     }
     askPopUp(QStringLiteral("Quorvane"), QStringLiteral("Paper saved"), 1);
@@ -507,9 +508,11 @@ void PracticeWindow::MarkPaper()
         return;
     if (!m_session.IsMarked()) {
         m_session.StorePageAnswers(m_sheet->PageTexts());
-        QString error;
-        if (!m_session.SaveAnswers(&error))
-            reportWriteError(QStringLiteral("The answers could not be stored."), error);
+        WriteError error;
+        if (!m_session.SaveAnswers(&error)) {
+            reportSaveFailure(error);
+            return;
+        }
         const QString question =
             m_session.HasEmptyAnswer()
                 ? QStringLiteral("You have not answered all the questions.  Do you still want "
@@ -523,7 +526,10 @@ void PracticeWindow::MarkPaper()
         const bool marked = m_session.Mark(m_startTime, QDateTime::currentDateTime(), &error);
         m_marking = false;
         if (!marked) {
-            reportWriteError(QStringLiteral("The marking could not be stored."), error);
+            askPopUp(QStringLiteral("Marking"),
+                     error.pupilMessage(QStringLiteral("The paper"), QStringLiteral("marked"),
+                                        QStringLiteral("Mark")),
+                     1);
             return;
         }
         m_scoring->setText(QString::number(m_session.Scoring()));
@@ -593,9 +599,8 @@ void PracticeWindow::questionPrinted(bool ok)
     if (ok)
         TellFileSaved(m_home.ProgramFolder, title, QStringLiteral("The question"), file, this);
     else
-        QMessageBox::warning(
-            this, title,
-            QStringLiteral("The question was not saved.\n%1").arg(m_view->printError()));
+        askPopUp(title, QStringLiteral("The question was not saved.\n%1").arg(m_view->printError()),
+                 1);
 }
 
 void PracticeWindow::closeRequested()

@@ -84,12 +84,12 @@ private:
     void ShowMarkedView();
     void Timer1_Timer();
     void runMarkingAnimation();
-    void reportWriteError(const QString &what, const QString &error);
     void questionPrinted(bool ok);
     // Asks through the pop-up, centred over this window, and leaves the answer
     // in the shared PopUpResponse.
     bool askPopUp(const QString &title, const QString &message, int buttons,
                   PopUpFocus focus = PopUpFocus::First);
+    void reportSaveFailure(const WriteError &error);
     QLabel *statusPanel(const QString &name, const QString &picture, int leftTwips, int widthTwips);
 
     // Corner drag and edge cursors.

@@ -109,7 +109,11 @@ void QuestionView::pdfReady(const QString &path, const QByteArray &pdf)
     bool ok = !pdf.isEmpty();
     if (!ok)
         m_printError = QStringLiteral("The page could not be made into a PDF file.");
-    else
-        ok = WriteFileAtomically(path, pdf, &m_printError);
+    else {
+        WriteError failed;
+        ok = WriteFileAtomically(path, pdf, &failed);
+        if (!ok)
+            m_printError = failed.text();
+    }
     emit questionPrinted(ok);
 }

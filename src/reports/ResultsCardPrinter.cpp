@@ -46,7 +46,12 @@ bool writeCardPdf(const ResultsCard &card, const QString &title, const QString &
                  QStringLiteral("The PDF file could not be made: %1").arg(file.errorString()));
         return false;
     }
-    return WriteFileAtomically(path, file.readAll(), error);
+    WriteError failed;
+    if (!WriteFileAtomically(path, file.readAll(), &failed)) {
+        setError(error, failed.text());
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -94,8 +99,9 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (p > 0 && !printer.newPage()) {
             painter.end();
-            setError(error, QStringLiteral("The printer stopped after page %1 of the results card.")
-                                .arg(p));
+            setError(
+                error,
+                QStringLiteral("The printer stopped after page %1 of the results card.").arg(p));
             return false;
         }
         painter.setClipRect(page);
@@ -109,7 +115,8 @@ bool RenderResultsCard(const ResultsCard &card, QPrinter &printer, QString *erro
         }
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        setError(error, QStringLiteral("The printer reported an error while printing the results card."));
+        setError(error,
+                 QStringLiteral("The printer reported an error while printing the results card."));
         return false;
     }
     return true;

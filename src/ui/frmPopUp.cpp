@@ -118,8 +118,8 @@ void frmPopUp::CallPop(const QString &title, const QString &message, int buttons
         m_but1->setCaption(QStringLiteral("Yes"));
         m_but2->setCaption(QStringLiteral("No"));
     }
-    m_message->move(m_message->x(),
-                    message.size() < kShortMessage ? m_info->y() + 7 : m_info->y());
+    m_message->move(m_message->x(), message.size() < kShortMessage ? m_info->y() + 7 : m_info->y());
+    fitMessage();
     if (owner) {
         const QRect o = owner->isWindow() ? owner->geometry()
                                           : QRect(owner->mapToGlobal(QPoint(0, 0)), owner->size());
@@ -132,9 +132,30 @@ QString frmPopUp::FitLine(const QString &text) const
     return m_message->fontMetrics().elidedText(text, Qt::ElideMiddle, m_message->width());
 }
 
-void frmPopUp::But1_Click() { answer(true); }
+// A message longer than the designed box makes the box taller, the buttons
+// staying below it, so that no word is cut off.
+void frmPopUp::fitMessage()
+{
+    const int extra = m_message->heightForWidth(m_message->width()) - m_message->height();
+    if (extra <= 0)
+        return;
+    setFixedSize(width(), height() + extra);
+    m_message->resize(m_message->width(), m_message->height() + extra);
+    for (PictureButton *button : {m_but1, m_but2})
+        button->move(button->x(), button->y() + extra);
+    m_frame->layout();
+    setMask(QRegion(RoundCornersPolygon(width(), height(), true), Qt::WindingFill));
+}
 
-void frmPopUp::But2_Click() { answer(false); }
+void frmPopUp::But1_Click()
+{
+    answer(true);
+}
+
+void frmPopUp::But2_Click()
+{
+    answer(false);
+}
 
 void frmPopUp::answer(bool yes)
 {

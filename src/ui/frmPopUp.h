@@ -44,6 +44,7 @@ protected:
 
 private:
     void Form_Load();
+    void fitMessage();
     void answer(bool yes);
 
     QString m_folder;

@@ -163,16 +163,20 @@ private slots:
         QTest::newRow("greater-than") << "a>b";
         QTest::newRow("line break") << "a\nb";
         QTest::newRow("outside the code page") << QStringLiteral("\u4e2d");
+        QTest::newRow("hash") << "#105#";
+        QTest::newRow("control character") << "went\u0001";
+        QTest::newRow("tab") << "a\tb";
+        QTest::newRow("undefined Windows-1252 byte") << QStringLiteral("\u0081");
     }
     void saveRecordLineRefusesSeparators()
     {
         QFETCH(QString, answer);
         const QString path = write("#101#>old\r\n");
         FieldList held{QStringLiteral("#101#>old")};
-        QString error;
+        WriteError error;
         QVERIFY(!SaveRecordLine(held, FieldList{answer}, QStringLiteral("1"),
                                 QStringLiteral("101"), 1, 1, path, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::BadCharacter);
         QCOMPARE(readBytes(path), QByteArray("#101#>old\r\n"));
     }
 
@@ -189,11 +193,11 @@ private slots:
     void saveRecordLineReportsAFailedWrite()
     {
         FieldList held(1);
-        QString error;
+        WriteError error;
         QVERIFY(!SaveRecordLine(held, FieldList{"a"}, QStringLiteral("1"), QStringLiteral("101"),
                                 1, 1, m_dir.filePath(QStringLiteral("no/such/folder/f.txt")),
                                 &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::FolderMissing);
     }
 
     void writeMarksFileOrder()

@@ -3,6 +3,7 @@
 #include "content/LevelData.h"
 #include "content/RecordFile.h"
 #include "content/ResourceExtractor.h"
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
 #include "content/ValueText.h"
 
@@ -36,6 +37,17 @@ class TestResultsStore : public QObject
     ProductConfig m_config;
     ResultsPaths m_paths;
 
+    bool allSound() const
+    {
+        for (const ResultsFile file : kAllResultsFiles) {
+            if (!IsSoundResultsFile(
+                    file, readBytes(ResultsFilePath(m_dir.path(), file, 2, m_config.code)),
+                    ResourceBytes(ResultsTemplateResource(file, 2))))
+                return false;
+        }
+        return true;
+    }
+
 private slots:
     void initTestCase() { QVERIFY(ReadProductConfig(m_dir.path(), m_config)); }
 
@@ -61,60 +73,12 @@ private slots:
             QCOMPARE(readBytes(ResultsFilePath(m_dir.path(), file, 2, QStringLiteral("TS"))),
                      ResourceBytes(ResultsTemplateResource(file, 2)));
         QCOMPARE(readBytes(m_paths.trend), QByteArray("#TRD#"));
-        QVERIFY(!ResultsFilesMissing(m_dir.path(), m_config));
-        QVERIFY(DamagedResultsFiles(m_dir.path(), m_config).isEmpty());
+        QVERIFY(allSound());
         QVERIFY(ReadTrendValues(m_paths.trend).isEmpty());
 
         const LevelData level = ReadLevelData(m_dir.path(), m_config, 2, m_config.code);
         QCOMPARE(int(level.PaperTotal), 10);
         QCOMPARE(level.FirstScores, FieldList(50));
-    }
-
-    void missingFileIsNoticed()
-    {
-        QFile::remove(m_paths.trend);
-        QVERIFY(ResultsFilesMissing(m_dir.path(), m_config));
-    }
-
-    void damagedFiles_data()
-    {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<QByteArray>("from");
-        QTest::addColumn<QByteArray>("to");
-        const int marks = int(ResultsFile::Marks);
-        const int first = int(ResultsFile::FirstAnswers);
-        const int trend = int(ResultsFile::Trend);
-        QTest::newRow("marks record missing") << marks << QByteArray("#LTM#") << QByteArray("#XXX#");
-        QTest::newRow("marks field missing") << marks << QByteArray("#FST#>0") << QByteArray("#FST#");
-        QTest::newRow("state not 0 or 1") << marks << QByteArray("#SST#>0") << QByteArray("#SST#>7");
-        QTest::newRow("score not a number") << marks << QByteArray("#FSE#>") << QByteArray("#FSE#>ab");
-        QTest::newRow("extra field from a typed >") << first << QByteArray("#103#>")
-                                                    << QByteArray("#103#>>");
-        QTest::newRow("paper line missing") << first << QByteArray("#104#") << QByteArray("");
-        QTest::newRow("stray bytes") << first << QByteArray("#105#") << QByteArray("\x01#105#");
-        QTest::newRow("truncated") << first << QByteArray("#106#") << QByteArray("#10");
-        QTest::newRow("trend value not a number") << trend << QByteArray("#TRD#")
-                                                  << QByteArray("#TRD#>80>x");
-        QTest::newRow("trend without key") << trend << QByteArray("#TRD#") << QByteArray("80");
-    }
-    void damagedFiles()
-    {
-        QFETCH(int, which);
-        QFETCH(QByteArray, from);
-        QFETCH(QByteArray, to);
-        const QString path =
-            ResultsFilePath(m_dir.path(), ResultsFile(which), 2, m_config.code);
-        QByteArray bytes = readBytes(path);
-        if (to == "#10")
-            bytes.truncate(bytes.indexOf(from) + 3);
-        else
-            bytes.replace(from, to);
-        writeBytes(path, bytes);
-        QCOMPARE(DamagedResultsFiles(m_dir.path(), m_config),
-                 QStringList{ResultsFileName(ResultsFile(which), 2, m_config.code)});
-
-        QVERIFY(BackUpResultsFiles(m_dir.path(), DamagedResultsFiles(m_dir.path(), m_config)));
-        QCOMPARE(readBytes(path + QStringLiteral(".bak")), bytes);
     }
 
     void firstSaveDropsTemplateLines()
@@ -127,7 +91,7 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), 10);
         QVERIFY(!bytes.contains("..."));
         QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 7, 20)[1], QStringLiteral("went"));
-        QVERIFY(DamagedResultsFiles(m_dir.path(), m_config).isEmpty());
+        QVERIFY(allSound());
     }
 
     void firstAndSecondMarking()
@@ -175,7 +139,7 @@ private slots:
         QCOMPARE(stored.FirstScores[1], QStringLiteral("75"));
         QCOMPARE(stored.TimesTaken[1], QStringLiteral("0:7:45"));
         QCOMPARE(ReadTrendValues(m_paths.trend), (QStringList{"75", "87.5"}));
-        QVERIFY(DamagedResultsFiles(m_dir.path(), m_config).isEmpty());
+        QVERIFY(allSound());
     }
 
     void failedMarkingWriteLeavesMarksAlone()
@@ -185,10 +149,10 @@ private slots:
         FieldList lines(10);
         MarksRecords marks = ReadMarks(m_paths.marks, 10);
         const QByteArray before = readBytes(m_paths.marks);
-        QString error;
+        WriteError error;
         QVERIFY(!StoreFirstAttemptMarking(m_paths, 101, 10, lines, FieldList(40), 40, marks,
                                           {QStringLiteral("0"), {}, {}}, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::InTheWay);
         QCOMPARE(readBytes(m_paths.marks), before);
         QVERIFY(marks.FirstStates[1] != QStringLiteral("1"));
         QDir(m_paths.fresults).removeRecursively();

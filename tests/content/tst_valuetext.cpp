@@ -77,11 +77,93 @@ private slots:
         QCOMPARE(ElapsedText(seconds), text);
     }
 
-    void shortDateUsesLocale()
+    // Stored numbers have Latin digits and a decimal sign the files can hold.
+    void numbersInOtherLocales_data()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QCOMPARE(ShortDateText(QDate(2005, 12, 30)), QStringLiteral("30/12/2005"));
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("C") << "C" << 87.5 << "87.5";
+        QTest::newRow("en_GB") << "en_GB" << 87.5 << "87.5";
+        QTest::newRow("de_DE") << "de_DE" << 87.5 << "87,5";
+        QTest::newRow("fr_FR") << "fr_FR" << 66.7 << "66,7";
+        QTest::newRow("ar_EG native digits") << "ar_EG" << 87.5 << "87.5";
+        QTest::newRow("fa_IR native digits") << "fa_IR" << 87.5 << "87.5";
+        QTest::newRow("bn_BD native digits") << "bn_BD" << 87.5 << "87.5";
+        QTest::newRow("mr_IN native digits") << "mr_IN" << 87.5 << "87.5";
+        QTest::newRow("de_DE whole") << "de_DE" << 100.0 << "100";
+    }
+    void numbersInOtherLocales()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(NumberText(value), text);
+        QCOMPARE(NumberValue(text), value);
         QLocale::setDefault(QLocale::c());
+    }
+
+    // A stored number reads in the locale it was written in and in any other.
+    void numbersReadInEitherForm_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        QTest::addColumn<double>("value");
+        QTest::newRow("en_GB text under de_DE") << "de_DE"
+                                                << "87.5" << true << 87.5;
+        QTest::newRow("de_DE text under en_GB") << "en_GB"
+                                                << "87,5" << true << 87.5;
+        QTest::newRow("de_DE text under C") << "C"
+                                            << "87,5" << true << 87.5;
+        QTest::newRow("C text under ar_EG") << "ar_EG"
+                                            << "66.7" << true << 66.7;
+        QTest::newRow("whole under de_DE") << "de_DE"
+                                           << "100" << true << 100.0;
+        QTest::newRow("not a number") << "de_DE"
+                                      << "8x" << false << 0.0;
+        QTest::newRow("two commas") << "C"
+                                    << "8,7,5" << false << 0.0;
+        QTest::newRow("not a number: nan") << "C"
+                                           << "nan" << false << 0.0;
+        QTest::newRow("not a number: inf") << "en_GB"
+                                           << "inf" << false << 0.0;
+    }
+    void numbersReadInEitherForm()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(locale));
+        QTEST(IsNumericText(text), "numeric");
+        QTEST(NumberValue(text), "value");
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void shortDates_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("C") << "C"
+                           << "30/12/2005";
+        QTest::newRow("en_GB") << "en_GB"
+                               << "30/12/2005";
+        QTest::newRow("en_US four-digit year") << "en_US"
+                                               << "12/30/2005";
+        QTest::newRow("de_DE four-digit year") << "de_DE"
+                                               << "30.12.2005";
+        QTest::newRow("ar_EG Latin digits") << "ar_EG"
+                                            << "30/12/2005";
+        QTest::newRow("fa_IR Latin digits") << "fa_IR"
+                                            << "2005/12/30";
+    }
+    void shortDates()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        const QString text = ShortDateText(QDate(2005, 12, 30));
+        QLocale::setDefault(QLocale::c());
+        QTEST(text, "text");
     }
 
     void numberValueOfStoredTexts()

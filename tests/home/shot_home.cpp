@@ -1,7 +1,9 @@
 // Writes pictures of the home window's pages and of the pop-up, for looking at.
 // Usage: shot_home <output folder>
 
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
+#include "content/WriteError.h"
 #include "home/Contents.h"
 #include "reports/ReportPage.h"
 #include "ui/PictureButton.h"
@@ -120,7 +122,8 @@ int main(int argc, char *argv[])
     PictureButton::refreshAll();
     save(&home, out + QStringLiteral("/home-pressed.png"));
     QTest::mouseRelease(report, Qt::LeftButton, {}, QPoint(-50, -50));
-    QCursor::setPos(home.findChild<QWidget *>(QStringLiteral("Tab04"))->mapToGlobal(QPoint(30, 10)));
+    QCursor::setPos(
+        home.findChild<QWidget *>(QStringLiteral("Tab04"))->mapToGlobal(QPoint(30, 10)));
     QTest::mouseMove(home.findChild<QWidget *>(QStringLiteral("Tab04")), QPoint(30, 10));
     save(&home, out + QStringLiteral("/home-hover.png"));
     QCursor::setPos(0, 0);
@@ -185,5 +188,21 @@ int main(int argc, char *argv[])
         }
     });
     click(home, "ToolBar04");
+
+    // The notices of a full disk and of a start-up repair.
+    shootPopUps({{out + QStringLiteral("/home-popup-diskfull.png"), {Qt::Key_Return}}});
+    AskPopUp(
+        dir.path(), QStringLiteral("Quorvane"),
+        WriteError(WriteError::DiskFull, dir.filePath(QStringLiteral("first2EN.txt")), QString())
+            .pupilMessage(QStringLiteral("The paper"), QStringLiteral("saved"),
+                          QStringLiteral("Save")),
+        1, &home);
+    ResultsRepairReport repair;
+    repair.repaired = QStringList{QStringLiteral("your scores"),
+                                  QStringLiteral("the ticks and crosses of your first answers")};
+    repair.made = QStringList{QStringLiteral("the trend of your scores")};
+    repair.backup = dir.filePath(QStringLiteral("backups/2025-03-14_16-05-09"));
+    shootPopUps({{out + QStringLiteral("/home-popup-repaired.png"), {Qt::Key_Return}}});
+    AskPopUp(dir.path(), QStringLiteral("Quorvane"), repair.notice(), 1, &home);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "HomeTestSupport.h"
 
 #include "content/ResourceExtractor.h"
+#include "content/ResultsBackup.h"
 #include "content/ResultsStore.h"
 #include "home/AboutPage.h"
 #include "home/Contents.h"
@@ -39,6 +40,9 @@ void storeMarks(const QTemporaryDir &dir, int paperIndex, const QString &first,
     MarksRecords marks = ReadMarks(path, kPapers);
     marks.FirstScores.set(paperIndex, first);
     marks.SecondScores.set(paperIndex, second);
+    marks.FirstStates.set(paperIndex, first.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+    marks.SecondStates.set(paperIndex,
+                           second.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
     QVERIFY(WriteMarks(path, marks, kPapers));
 }
 
@@ -80,9 +84,9 @@ class TestHome : public QObject
 private slots:
     void startUp();
     void startUpWritesNothingWhenAllFilesExist();
-    void startUpRecreatesAllWhenOneIsMissing();
-    void damagedResultsFile_data();
-    void damagedResultsFile();
+    void startUpRepairsOnlyWhatNeedsIt_data();
+    void startUpRepairsOnlyWhatNeedsIt();
+    void startUpStopsAtAFolderInAFilesPlace();
     void paperRows_data();
     void paperRows();
     void topicChoice();
@@ -91,6 +95,7 @@ private slots:
     void tabsAndToolbar();
     void trashNoWritesNothing();
     void trashYesRecreatesEveryFile();
+    void aFailedEraseChangesNothing();
     void webLink_data();
     void webLink();
     void cancelledPrinterSetupChangesNothing();
@@ -167,69 +172,74 @@ void TestHome::startUpWritesNothingWhenAllFilesExist()
     QCOMPARE(FileBytes(resultsPath(dir, ResultsFile::Marks)), marks);
     QCOMPARE(QFileInfo(resultsPath(dir, ResultsFile::Trend)).lastModified(), written);
     QCOMPARE(captionOf(home, QStringLiteral("MSA1")), QStringLiteral("87.5"));
-    QVERIFY(QDir(dir.path()).entryList({QStringLiteral("*.bak")}).isEmpty());
+    QVERIFY(!QFile::exists(BackupsFolder(dir.path())));
+    QVERIFY(home.startupNotice().isEmpty());
 }
 
-void TestHome::startUpRecreatesAllWhenOneIsMissing()
+void TestHome::startUpRepairsOnlyWhatNeedsIt_data()
 {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("missing trend") << int(ResultsFile::Trend) << QByteArray()
+                                   << "made the missing file of the trend of your scores again";
+    QTest::newRow("damaged marks") << int(ResultsFile::Marks) << QByteArray("#XXX#")
+                                   << "repaired the damaged file of your scores, keeping "
+                                      "everything that could still be read";
+}
+
+void TestHome::startUpRepairsOnlyWhatNeedsIt()
+{
+    QFETCH(int, which);
+    QFETCH(QByteArray, to);
+    QFETCH(QString, notice);
     QTemporaryDir dir;
     {
         Contents first(dir.path());
     }
     storeMarks(dir, 1, QStringLiteral("87.5"), QString());
-    const QByteArray stored = FileBytes(resultsPath(dir, ResultsFile::Marks));
-    QVERIFY(QFile::remove(resultsPath(dir, ResultsFile::Trend)));
+    const QString path = resultsPath(dir, ResultsFile(which));
+    if (to.isEmpty()) {
+        QVERIFY(QFile::remove(path));
+    } else {
+        QByteArray damaged = FileBytes(path);
+        damaged.replace("#SSE#", to);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    QMap<ResultsFile, QByteArray> others;
+    for (const ResultsFile file : kAllResultsFiles) {
+        if (file != ResultsFile(which))
+            others.insert(file, FileBytes(resultsPath(dir, file)));
+    }
 
     Contents home(dir.path());
     QVERIFY(home.loaded());
-    for (const ResultsFile file : kAllResultsFiles)
-        QCOMPARE(FileBytes(resultsPath(dir, file)), templateBytes(file));
-    // The old results are kept beside the fresh files.
-    QCOMPARE(FileBytes(resultsPath(dir, ResultsFile::Marks) + QStringLiteral(".bak")), stored);
-    QCOMPARE(captionOf(home, QStringLiteral("MSA1")), QString());
+    QVERIFY2(home.startupNotice().contains(notice), qPrintable(home.startupNotice()));
+    QVERIFY(home.startupNotice().contains(QDir::toNativeSeparators(BackupsFolder(dir.path()))));
+    for (auto it = others.cbegin(); it != others.cend(); ++it)
+        QCOMPARE(FileBytes(resultsPath(dir, it.key())), it.value());
+    QCOMPARE(captionOf(home, QStringLiteral("MSA1")), QStringLiteral("87.5"));
+    QCOMPARE(QDir(BackupsFolder(dir.path())).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(),
+             1);
 }
 
-void TestHome::damagedResultsFile_data()
+void TestHome::startUpStopsAtAFolderInAFilesPlace()
 {
-    QTest::addColumn<bool>("recreate");
-    QTest::newRow("quit") << false;
-    QTest::newRow("re-create") << true;
-}
-
-void TestHome::damagedResultsFile()
-{
-    QFETCH(bool, recreate);
     QTemporaryDir dir;
     {
         Contents first(dir.path());
     }
     const QString path = resultsPath(dir, ResultsFile::Marks);
-    QByteArray damaged = FileBytes(path);
-    damaged.replace("#SSE#", "#XXX#");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(damaged);
-    }
-
-    QString shownText;
-    WhenShown(QStringLiteral("DamagedResults"), [&](QWidget *box) {
-        shownText = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
-        box->findChild<QPushButton *>(recreate ? QStringLiteral("RecreateResults")
-                                               : QStringLiteral("QuitProgram"))
-            ->click();
-    });
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
     Contents home(dir.path());
-    QVERIFY(shownText.contains(ResultsFileName(ResultsFile::Marks, kLevel, kCode)));
-    QCOMPARE(home.loaded(), recreate);
-    QVERIFY(home.loadError().isEmpty());
-    if (recreate) {
-        QCOMPARE(FileBytes(path), templateBytes(ResultsFile::Marks));
-        QCOMPARE(FileBytes(path + QStringLiteral(".bak")), damaged);
-    } else {
-        QCOMPARE(FileBytes(path), damaged);
-        QVERIFY(!QFile::exists(path + QStringLiteral(".bak")));
-    }
+    QVERIFY(!home.loaded());
+    QVERIFY2(home.loadError().startsWith(QLatin1String(
+                 "Something that is not a results file stands where the file marks2TS.txt")),
+             qPrintable(home.loadError()));
+    QVERIFY(QFileInfo(path).isDir());
 }
 
 void TestHome::paperRows_data()
@@ -405,10 +415,18 @@ void TestHome::trashYesRecreatesEveryFile()
     child<PictureButton>(home, QStringLiteral("Tab04"))->click();
     child<PictureButton>(home, QStringLiteral("ToolBar02"))->click();
     child<PictureButton>(home, QStringLiteral("ButTrash"))->click();
+    const QByteArray marks = FileBytes(resultsPath(dir, ResultsFile::Marks));
     child<PictureButton>(home, QStringLiteral("ButTrash_Yes"))->click();
 
     for (const ResultsFile file : kAllResultsFiles)
         QCOMPARE(FileBytes(resultsPath(dir, file)), templateBytes(file));
+    // What was erased is kept among the backups.
+    const QDir backups(BackupsFolder(dir.path()));
+    const QStringList sets = backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(sets.size(), 1);
+    QCOMPARE(FileBytes(backups.filePath(sets[0] + QLatin1Char('/') +
+                                        ResultsFileName(ResultsFile::Marks, kLevel, kCode))),
+             marks);
     QVERIFY(child<QWidget>(home, QStringLiteral("Trashlbl3"))->isVisible());
     QVERIFY(!child<QWidget>(home, QStringLiteral("ButTrash_Yes"))->isVisible());
 
@@ -420,6 +438,41 @@ void TestHome::trashYesRecreatesEveryFile()
     child<PictureButton>(home, QStringLiteral("Tab02"))->click();
     QCOMPARE(captionOf(home, QStringLiteral("MSA1")), QString());
     QVERIFY(!child<QWidget>(home, QStringLiteral("P1b"))->isVisible());
+}
+
+void TestHome::aFailedEraseChangesNothing()
+{
+    QTemporaryDir dir;
+    Contents home(dir.path());
+    home.show();
+    storeMarks(dir, 1, QStringLiteral("60"), QString());
+    const QString trend = resultsPath(dir, ResultsFile::Trend);
+    QVERIFY(QFile::remove(trend));
+    QVERIFY(QDir().mkpath(trend));
+    QMap<ResultsFile, QByteArray> before;
+    for (const ResultsFile file : kAllResultsFiles)
+        before.insert(file, FileBytes(resultsPath(dir, file)));
+
+    QString told;
+    WhenShown(QStringLiteral("frmPopUp"), [&](QWidget *box) {
+        told = box->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
+        QTest::mouseClick(box->findChild<QWidget *>(QStringLiteral("But1")), Qt::LeftButton, {},
+                          QPoint(5, 5));
+    });
+    child<PictureButton>(home, QStringLiteral("Tab04"))->click();
+    child<PictureButton>(home, QStringLiteral("ToolBar02"))->click();
+    child<PictureButton>(home, QStringLiteral("ButTrash"))->click();
+    child<PictureButton>(home, QStringLiteral("ButTrash_Yes"))->click();
+
+    QCOMPARE(told, QStringLiteral("Your past results could not be erased because a folder named "
+                                  "trend2TS.txt stands where the file should be. Nothing was "
+                                  "changed; ask an adult to put this right, then press Trash "
+                                  "again."));
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QCOMPARE(FileBytes(resultsPath(dir, it.key())), it.value());
+    QVERIFY(!child<QWidget>(home, QStringLiteral("Trashlbl3"))->isVisible());
+    QVERIFY(child<QWidget>(home, QStringLiteral("ButTrash"))->isVisible());
+    QVERIFY(QDir(trend).removeRecursively());
 }
 
 void TestHome::webLink_data()

@@ -25,8 +25,7 @@ public:
 };
 
 // The named child of a window; a missing one is named in the test's output.
-template <typename T>
-T *child(QWidget *w, const QString &name)
+template <typename T> T *child(QWidget *w, const QString &name)
 {
     T *c = w->findChild<T *>(name);
     if (!c)
@@ -87,6 +86,12 @@ inline void ClickInPage(PracticeWindow *w, const QString &element)
             .toList();
     QTest::mouseClick(w->questionView()->focusProxy(), Qt::LeftButton, {},
                       QPoint(centre.value(0).toInt(), centre.value(1).toInt()));
+}
+
+inline QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // What a pop-up asked, recorded by AnswerPopUps.

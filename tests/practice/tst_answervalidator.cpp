@@ -113,7 +113,7 @@ void TestAnswerValidator::rules_data()
     QTest::newRow("T: outside Windows-1252")
         << "T"
         << "x" << pasted << QStringLiteral("\u4e2d") << "x"
-        << QStringLiteral("The character \u4e2d cannot be used in an answer.");
+        << QStringLiteral("The character \u4e2d cannot be stored in an answer.");
     QTest::newRow("T: Windows-1252 letters")
         << "T"
         << "" << typed << QStringLiteral("\u00e9\u20ac") << QStringLiteral("\u00e9\u20ac") << "";

@@ -1,5 +1,6 @@
 #include "content/AnswerCheck.h"
 #include "content/RecordFile.h"
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
 #include "content/ValueText.h"
 #include "practice/ExplanationPanel.h"
@@ -239,16 +240,75 @@ private slots:
         QCOMPARE(readBytes(m_paths.trend), QByteArray("#TRD#>50>0\r\n"));
     }
 
+    // Locales with their own digits or decimal signs still store what reads
+    // back everywhere, and start-up in another locale finds nothing to repair.
+    void markingInOtherLocales_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("ar_EG") << "ar_EG"
+                               << "C"
+                               << "12.5"
+                               << "5/3/2024";
+        QTest::newRow("fa_IR") << "fa_IR"
+                               << "en_GB"
+                               << "12.5"
+                               << "2024/3/5";
+        QTest::newRow("bn_BD") << "bn_BD"
+                               << "de_DE"
+                               << "12.5"
+                               << "5/3/2024";
+        QTest::newRow("mr_IN") << "mr_IN"
+                               << "ar_EG"
+                               << "12.5"
+                               << "5/3/2024";
+        QTest::newRow("en_GB read in de_DE") << "en_GB"
+                                             << "de_DE"
+                                             << "12.5"
+                                             << "05/03/2024";
+        QTest::newRow("de_DE read in en_GB") << "de_DE"
+                                             << "en_GB"
+                                             << "12,5"
+                                             << "05.03.2024";
+    }
+    void markingInOtherLocales()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, reader);
+        QLocale::setDefault(QLocale(writer));
+        // Five of paper 101's forty boxes right: 12.5 %.
+        PracticeSession s(Attempt::First, choice(101));
+        s.Load();
+        for (int page = 1; page <= 5; ++page)
+            QVERIFY(s.MoveToPage(page + 1, {QString::number((page - 1) % 4 + 1)}));
+        const QDateTime when(QDate(2024, 3, 5), QTime(10, 0));
+        const bool marked = s.Mark(when, when);
+        QLocale::setDefault(QLocale(reader));
+        const ResultsRepairReport repair =
+            RecoverResultsFiles(m_dir.path(), m_config, QDateTime::currentDateTime());
+        const MarksRecords marks = ReadMarks(m_paths.marks, 10);
+        const QStringList trend = ReadTrendValues(m_paths.trend);
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(marked);
+        QTEST(marks.FirstScores[1], "percent");
+        QTEST(marks.CompletionDates[1], "date");
+        QCOMPARE(trend, QStringList{marks.FirstScores[1]});
+        QVERIFY2(repair.notice().isEmpty() && repair.problem.isEmpty(),
+                 qPrintable(repair.notice() + repair.problem));
+    }
+
     void aFailedWriteMarksNothing()
     {
         QFile::remove(m_paths.fresults);
         QVERIFY(QDir().mkpath(m_paths.fresults));
         PracticeSession s(Attempt::First, choice(106));
         s.Load();
-        QString error;
+        WriteError error;
         const QDateTime now = QDateTime::currentDateTime();
         QVERIFY(!s.Mark(now, now, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error.problem(), WriteError::InTheWay);
         QVERIFY(!s.IsMarked());
         QCOMPARE(ReadMarks(m_paths.marks, 10).FirstStates[6], QStringLiteral("0"));
         QCOMPARE(readBytes(m_paths.trend), QByteArray("#TRD#"));

@@ -5,12 +5,14 @@
 #include "content/ResultsStore.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
+#include "practice/AnswerValidator.h"
 #include "practice/MarkLabel.h"
 #include "practice/PracticeWindow.h"
 #include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
 #include "ui/FocusMark.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -362,21 +364,117 @@ private slots:
         closeQuietly(w);
     }
 
+    void answerBoxesRefuseUnstorableCharacters_data()
+    {
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("hint");
+        const QString separator = QStringLiteral("The character > cannot be used in an answer.");
+        const QString control = QStringLiteral(
+            "An answer cannot hold control characters, such as pasted text sometimes brings.");
+        QTest::newRow("typed >") << false << "a>b"
+                                 << "ab" << separator;
+        QTest::newRow("typed #") << false << "a#b"
+                                 << "ab"
+                                 << "The character # cannot be used in an answer.";
+        QTest::newRow("typed Windows-1252") << false << "\u00e9\u20ac"
+                                            << "\u00e9\u20ac"
+                                            << "";
+        QTest::newRow("typed outside the code page")
+            << false << "a\u0142"
+            << "a"
+            << "The character \u0142 cannot be stored in an answer.";
+        QTest::newRow("pasted control character") << true << "went\u0001"
+                                                  << "" << control;
+        QTest::newRow("pasted tab") << true << "a\tb"
+                                    << "" << control;
+        QTest::newRow("pasted delete") << true << "a\u007f"
+                                       << "" << control;
+        QTest::newRow("pasted C1 control") << true << "a\u0085"
+                                           << "" << control;
+        QTest::newRow("pasted emoji") << true << "ok\U0001F600"
+                                      << ""
+                                      << "The character \U0001F600 cannot be stored in an answer.";
+        QTest::newRow("pasted plain text") << true << "went"
+                                           << "went"
+                                           << "";
+    }
     void answerBoxesRefuseUnstorableCharacters()
     {
+        QFETCH(bool, pasted);
+        QFETCH(QString, input);
         PracticeWindow *w = open(106);
         QLineEdit *fa = w->answerSheet()->Frame(1)->FA;
         fa->setFocus();
-        QTest::keyClicks(fa, QStringLiteral("a>b#c"));
-        QCOMPARE(fa->text(), QStringLiteral("abc"));
-        fa->insert(QStringLiteral("\u4e2d"));
-        QCOMPARE(fa->text(), QStringLiteral("abc"));
-        for (const QChar c : QStringLiteral("\u00e9\u20ac\u0142")) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(fa, &press);
+        QString lastHint;
+        connect(fa, &QLineEdit::inputRejected, this, [&] {
+            lastHint = qobject_cast<const AnswerValidator *>(fa->validator())->lastHint();
+        });
+        if (pasted) {
+            QApplication::clipboard()->setText(input);
+            fa->paste();
+        } else {
+            for (const QChar c : input) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(fa, &press);
+            }
         }
-        QCOMPARE(fa->text(), QStringLiteral("abc\u00e9\u20ac"));
+        QTEST(fa->text(), "kept");
+        QTEST(lastHint, "hint");
         closeQuietly(w);
+    }
+
+    // Each way of storing answers, its file blocked by a folder of the same name.
+    void aFailedWriteKeepsTheAnswers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        const QString inTheWay = QStringLiteral("because a folder named %1 stands where the file "
+                                                "should be. Your answers are still here; ask an "
+                                                "adult to put this right, then press %2 again.");
+        QTest::newRow("save") << "save"
+                              << "Quorvane"
+                              << QStringLiteral("The paper could not be saved ") +
+                                     inTheWay.arg("first2TS.txt", "Save");
+        QTest::newRow("page change") << "next"
+                                     << "Quorvane"
+                                     << QStringLiteral("The paper could not be saved ") +
+                                            inTheWay.arg("first2TS.txt", "Save");
+        QTest::newRow("marking") << "mark"
+                                 << "Marking"
+                                 << QStringLiteral("The paper could not be marked ") +
+                                        inTheWay.arg("fresults2TS.txt", "Mark");
+    }
+    void aFailedWriteKeepsTheAnswers()
+    {
+        QFETCH(QString, action);
+        PracticeWindow *w = open(106);
+        typeAnswers(w, {QStringLiteral("kept")});
+        const QString blocked = action == QLatin1String("mark") ? m_paths.fresults : m_paths.first;
+        const QByteArray marks = FileBytes(m_paths.marks);
+        QVERIFY(QFile::remove(blocked));
+        QVERIFY(QDir().mkpath(blocked));
+
+        AnswerPopUps popUps(action == QLatin1String("mark") ? QList<bool>{true, true}
+                                                            : QList<bool>{true});
+        if (action == QLatin1String("save"))
+            w->SavePaper();
+        else if (action == QLatin1String("next"))
+            w->NextQuestion();
+        else
+            w->MarkPaper();
+        QVERIFY(popUps.done());
+        QTEST(popUps.seen.last().title, "title");
+        QTEST(popUps.seen.last().message, "message");
+        QCOMPARE(w->session().Answers()[1], QStringLiteral("kept"));
+        QVERIFY(!w->session().IsMarked());
+        QCOMPARE(FileBytes(m_paths.marks), marks);
+        if (action != QLatin1String("next"))
+            QCOMPARE(w->answerSheet()->Frame(1)->FA->text(), QStringLiteral("kept"));
+        closeQuietly(w);
+        QVERIFY(QDir(blocked).removeRecursively());
     }
 
     void hidingTheSheetKeepsTheAnswers()

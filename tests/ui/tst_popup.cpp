@@ -33,6 +33,8 @@ private slots:
     void shortMessagesSitLower_data();
     void shortMessagesSitLower();
     void centredOverOwner();
+    void longMessagesMakeTheBoxTaller_data();
+    void longMessagesMakeTheBoxTaller();
     void outlineCutsAllCorners();
     void answers_data();
     void answers();
@@ -55,7 +57,8 @@ void TestPopUp::buttonLayouts_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::newRow("one") << 1 << "OK" << QString();
-    QTest::newRow("two") << 2 << "Yes" << "No";
+    QTest::newRow("two") << 2 << "Yes"
+                         << "No";
 }
 
 void TestPopUp::buttonLayouts()
@@ -117,6 +120,34 @@ void TestPopUp::centredOverOwner()
     QCOMPARE(box.pos(), QPoint(300 + (600 - box.width()) / 2, 200 + (500 - box.height()) / 2));
 }
 
+void TestPopUp::longMessagesMakeTheBoxTaller_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("taller");
+    QTest::newRow("short") << "Paper saved" << false;
+    QTest::newRow("a repair notice")
+        << "Quorvane repaired the damaged files of your scores and the ticks and crosses of your "
+           "first answers, keeping everything that could still be read, and made the missing file "
+           "of the trend of your scores again; a copy of the files as they were is in "
+           "/home/pupil/.local/share/Quorvane/backups/2025-03-14_16-05-09."
+        << true;
+}
+
+void TestPopUp::longMessagesMakeTheBoxTaller()
+{
+    QFETCH(QString, message);
+    QFETCH(bool, taller);
+    frmPopUp box(m_dir.path());
+    box.CallPop(QStringLiteral("Quorvane"), message, 1, nullptr);
+    auto *label = box.findChild<QLabel *>(QStringLiteral("lblMessage"));
+    auto *but1 = box.findChild<PictureButton *>(QStringLiteral("But1"));
+    QCOMPARE(box.height() > 160, taller);
+    QCOMPARE(box.width(), 360);
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    QVERIFY(but1->y() > label->geometry().bottom());
+    QCOMPARE(but1->y(), box.height() - but1->height() - 16);
+}
+
 void TestPopUp::outlineCutsAllCorners()
 {
     frmPopUp box(m_dir.path());
@@ -124,7 +155,8 @@ void TestPopUp::outlineCutsAllCorners()
     const int w = box.width();
     const int h = box.height();
     QVERIFY(mask.contains(QPoint(w / 2, h / 2)));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
         QVERIFY(!mask.contains(corner));
 }
 

@@ -1,0 +1,143 @@
+#include "../support/SmallDisk.h"
+#include "PracticeTestSupport.h"
+#include "content/RecordFile.h"
+#include "content/ResultsStore.h"
+#include "content/SafeWrite.h"
+#include "practice/AnswerFrame.h"
+#include "practice/AnswerSheet.h"
+#include "practice/PracticeWindow.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+// Every write on a disk that is really full: on a small tmpfs filled to the
+// last byte. The old files stay whole, nothing claims success, and the pupil is
+// told in plain words with the answers kept.
+class TestDiskFull : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SmallDisk> m_disk;
+    ProductConfig m_config;
+    ResultsPaths m_paths;
+    FakeHome m_home;
+
+    QString folder() const { return m_disk->path(); }
+
+    // Every file of the folder with its bytes, the skin pictures aside.
+    QMap<QString, QByteArray> snapshot() const
+    {
+        QMap<QString, QByteArray> files;
+        const QDir dir(folder());
+        for (const QString &name : dir.entryList(QDir::Files))
+            files.insert(name, FileBytes(dir.filePath(name)));
+        return files;
+    }
+
+    PracticeWindow *open(int paper)
+    {
+        m_home.PaperNum = paper;
+        m_home.TakeNum = 1;
+        m_home.TopicCount = 6;
+        m_home.SubH1 = QStringLiteral("Mock Examination");
+        auto *w = new PracticeWindow(Attempt::First, m_home);
+        w->setMarkingStepDelay(1);
+        QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
+        w->show();
+        if (loaded.isEmpty())
+            loaded.wait(10000);
+        return w;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_disk = std::make_unique<SmallDisk>("4m");
+        if (!m_disk->isMounted())
+            QSKIP(qPrintable(QStringLiteral("No full disk to test on: ") + m_disk->whyNot()));
+        QVERIFY(ReadProductConfig(folder(), m_config));
+        QVERIFY(CopySkinPictures(folder()));
+        m_paths = ResultsPaths::of(folder(), 2, m_config.code);
+        m_home.ProgramFolder = folder();
+        m_home.LChose = 2;
+        m_home.lblCOD = m_config.code;
+        m_home.TtPapersCon = 10;
+    }
+
+    void init()
+    {
+        m_disk->freeFiller();
+        QVERIFY(CreateResultsFiles(folder(), m_config).isEmpty());
+    }
+
+    void aWriteLeavesTheOldFile()
+    {
+        const QString path = QDir(folder()).filePath(QStringLiteral("note.txt"));
+        QVERIFY(WriteFileAtomically(path, "old"));
+        m_disk->fill();
+        const QMap<QString, QByteArray> before = snapshot();
+        WriteError error;
+        QVERIFY(!WriteFileAtomically(path, QByteArray(20000, 'n'), &error));
+        QCOMPARE(error.problem(), WriteError::DiskFull);
+        QCOMPARE(error.reason(), QStringLiteral("the disk is full"));
+        QCOMPARE(snapshot(), before);
+    }
+
+    void answersSaveLeavesTheOldFile()
+    {
+        FieldList lines = ReadPaperLines(m_paths.first, 10);
+        FieldList answers(20);
+        answers.set(1, QStringLiteral("first"));
+        QVERIFY(SavePaperRecord(lines, 106, answers, 20, 10, m_paths.first));
+        m_disk->fill();
+        const QMap<QString, QByteArray> before = snapshot();
+        answers.set(1, QString(200, QLatin1Char('a')));
+        WriteError error;
+        QVERIFY(!SavePaperRecord(lines, 106, answers, 20, 10, m_paths.first, &error));
+        QCOMPARE(error.problem(), WriteError::DiskFull);
+        QCOMPARE(snapshot(), before);
+        QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 6, 20)[1], QStringLiteral("first"));
+    }
+
+    void theWindowSaysSoAndKeepsTheAnswers()
+    {
+        PracticeWindow *w = open(106);
+        QLineEdit *fa = w->answerSheet()->Frame(1)->FA;
+        fa->setText(QStringLiteral("kept"));
+        m_disk->fill();
+        const QMap<QString, QByteArray> before = snapshot();
+        {
+            AnswerPopUps popUps({true});
+            w->SavePaper();
+            QVERIFY(popUps.done());
+            QCOMPARE(popUps.seen.value(0).message,
+                     QStringLiteral("The paper could not be saved because the disk is full. Your "
+                                    "answers are still here; free some space and press Save "
+                                    "again."));
+        }
+        QCOMPARE(fa->text(), QStringLiteral("kept"));
+        QCOMPARE(snapshot(), before);
+
+        // With room again, Save stores what was kept.
+        m_disk->freeFiller();
+        AnswerPopUps saved({true});
+        w->SavePaper();
+        QCOMPARE(saved.seen.value(0).message, QStringLiteral("Paper saved"));
+        QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 6, 20)[1], QStringLiteral("kept"));
+        QPointer<PracticeWindow> p(w);
+        w->Unload();
+        QTRY_VERIFY(p.isNull());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestDiskFull test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_diskfull.moc"
