@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
   qt6-tools-dev-tools libqt6opengl6-dev libgl-dev
-  libyaml-cpp-dev libbenchmark-dev
+  libyaml-cpp-dev libbenchmark-dev libxcb1-dev
   xvfb xauth poppler-utils imagemagick
   fonts-dejavu-core fonts-liberation2
   dpkg-dev desktop-file-utils appstream
