@@ -138,6 +138,9 @@ void TestCoursepack::refusesBadSources_data()
     QTest::newRow("> in a topic name") << "topic-name"
                                        << "course.yaml:11:"
                                        << "topic name \"Posters > Signs\"";
+    QTest::newRow("topic without its box count") << "topic-without-boxes"
+                                                 << "course.yaml:11:"
+                                                 << "missing \"boxes\"";
     QTest::newRow("ten topics of the wrong size") << "totals"
                                                   << "course.yaml:1:"
                                                   << "pages 55 instead of 740";

@@ -33,7 +33,20 @@ QString CourseReader::paperFile(int key) const
 
 Course CourseReader::read()
 {
+    // What the checks miss, yaml-cpp reports by an exception of its own: it
+    // still ends in a message that names the file.
+    try {
+        return readCourse();
+    } catch (const YAML::Exception &e) {
+        throw SourceError(m_reading, e.mark.is_null() ? 1 : e.mark.line + 1,
+                          QStringLiteral("not understood: %1").arg(QString::fromStdString(e.msg)));
+    }
+}
+
+Course CourseReader::readCourse()
+{
     const QString configName = QStringLiteral("course.yaml");
+    m_reading = shown(configName);
     const YamlSource config(shown(configName), shown(configName));
     const YAML::Node &root = config.root();
     config.allowKeys(root,
@@ -78,8 +91,8 @@ Course CourseReader::read()
                         QStringLiteral("unknown shape \"%1\" (shapes: %2)")
                             .arg(topic.shape, PageReader::shapes().join(QStringLiteral(", "))));
         topic.instructions = config.text(node, "instructions");
-        topic.pagesPerPaper = config.integer(node["pages"], QStringLiteral("\"pages\""));
-        topic.boxesPerPage = config.integer(node["boxes"], QStringLiteral("\"boxes\""));
+        topic.pagesPerPaper = config.integer(node, "pages");
+        topic.boxesPerPage = config.integer(node, "boxes");
         if (topic.pagesPerPaper < 1)
             config.fail(node["pages"], QStringLiteral("a paper needs at least one page"));
         if (topic.boxesPerPage < 1 || topic.boxesPerPage > 20)
@@ -119,6 +132,7 @@ Course CourseReader::read()
         Topic topic = declared[t];
         for (int i = 1; i <= kPapersPerTopic; ++i) {
             const int key = 100 + kPapersPerTopic * t + i;
+            m_reading = shown(paperFile(key));
             const YamlSource source(shown(paperFile(key)), shown(paperFile(key)));
             source.allowKeys(source.root(), {QStringLiteral("pages")},
                              QStringLiteral("a paper file"));

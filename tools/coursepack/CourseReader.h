@@ -19,11 +19,13 @@ public:
     const QStringList &notes() const { return m_notes; }
 
 private:
+    Course readCourse();
     QString paperFile(int key) const;
     QString shown(const QString &relative) const;
     void checkPaperFileNames(int topicCount, int declaredCount) const;
     void readPaper(Topic &topic, int topicNumber, int key, int &nextPageId);
 
     QString m_courseDir;
+    QString m_reading; // the file being read, for messages
     QStringList m_notes;
 };
