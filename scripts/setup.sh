@@ -10,6 +10,7 @@ packages=(
   libyaml-cpp-dev libbenchmark-dev
   xvfb xauth poppler-utils imagemagick
   fonts-dejavu-core fonts-liberation2
+  clang libclang-rt-14-dev
 )
 
 if [ "$(id -u)" -eq 0 ]; then
