@@ -163,6 +163,9 @@ private slots:
             << trend << QByteArray(">40") << QByteArray(">4x0") << QStringList{"87.5"};
         QTest::newRow("trend without key")
             << trend << QByteArray("#TRD#") << QByteArray("") << QStringList{};
+        QTest::newRow("trend without line end")
+            << trend << QByteArray(">87.5\r\n") << QByteArray(">87.5>x")
+            << QStringList{"40", "87.5"};
         QTest::newRow("trend with text after it")
             << trend << QByteArray("\r\n") << QByteArray("\r\nnoise\r\n")
             << QStringList{"40", "87.5"};

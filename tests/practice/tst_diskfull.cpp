@@ -1,10 +1,12 @@
 #include "../support/SmallDisk.h"
 #include "PracticeTestSupport.h"
 #include "content/RecordFile.h"
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
 #include "content/SafeWrite.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
+#include "practice/PracticeSession.h"
 #include "practice/PracticeWindow.h"
 
 #include <QLineEdit>
@@ -98,6 +100,52 @@ private slots:
         QCOMPARE(error.problem(), WriteError::DiskFull);
         QCOMPARE(snapshot(), before);
         QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 6, 20)[1], QStringLiteral("first"));
+    }
+
+    void markingChangesNothing()
+    {
+        PracticeSession s(Attempt::First, {folder(), 2, m_config.code, 106, 6, 10});
+        s.Load();
+        s.StorePageAnswers({QStringLiteral("w106_0_0")});
+        m_disk->fill();
+        const QMap<QString, QByteArray> before = snapshot();
+        WriteError error;
+        const QDateTime now = QDateTime::currentDateTime();
+        QVERIFY(!s.Mark(now, now, &error));
+        QCOMPARE(error.problem(), WriteError::DiskFull);
+        QVERIFY(!s.IsMarked());
+        QCOMPARE(snapshot(), before);
+
+        m_disk->freeFiller();
+        QVERIFY(s.Mark(now, now));
+        QCOMPARE(ReadMarks(m_paths.marks, 10).FirstStates[6], QStringLiteral("1"));
+        QCOMPARE(ReadTrendValues(m_paths.trend), QStringList{QStringLiteral("5")});
+    }
+
+    // Start-up on a full disk with a file to repair: nothing changes, no empty
+    // file is made, and the pupil is told why.
+    void repairChangesNothing()
+    {
+        QVERIFY(QFile::remove(m_paths.trend));
+        QByteArray damaged = FileBytes(m_paths.marks);
+        damaged.replace("#SSE#", "#XXX#");
+        QVERIFY(WriteFileAtomically(m_paths.marks, damaged));
+        m_disk->fill();
+        const QMap<QString, QByteArray> before = snapshot();
+        const ResultsRepairReport report =
+            RecoverResultsFiles(folder(), m_config, QDateTime::currentDateTime());
+        QCOMPARE(report.problem,
+                 QStringLiteral("Some results files need repair, but a copy of them could not be "
+                                "made first because the disk is full. Nothing was changed; free "
+                                "some space and start Quorvane again."));
+        QCOMPARE(snapshot(), before);
+        QVERIFY(!QFile::exists(m_paths.trend));
+
+        m_disk->freeFiller();
+        const ResultsRepairReport again =
+            RecoverResultsFiles(folder(), m_config, QDateTime::currentDateTime());
+        QVERIFY(again.problem.isEmpty());
+        QCOMPARE(FileBytes(m_paths.trend), QByteArray("#TRD#"));
     }
 
     void theWindowSaysSoAndKeepsTheAnswers()
