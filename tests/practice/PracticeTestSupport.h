@@ -1,11 +1,14 @@
 #pragma once
 
+#include "../support/TestFiles.h"
 #include "home/HomeState.h"
+#include "practice/PracticeWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -47,11 +50,34 @@ inline bool CopySkinPictures(const QString &folder)
     return !pictures.isEmpty();
 }
 
-inline QByteArray FileBytes(const QString &path)
+// Opens paper `paper` of the test course as the home window would, with the
+// marking animation cut short, and waits for its first page.
+inline PracticeWindow *OpenPracticeWindow(FakeHome &home, int paper,
+                                          Attempt attempt = Attempt::First)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    home.PaperNum = paper;
+    home.TakeNum = int(attempt);
+    home.TopicCount = paper <= 105 ? 1 : 6;
+    home.SubH1 = paper <= 105 ? QStringLiteral("Grammar") : QStringLiteral("Mock Examination");
+    auto *w = new PracticeWindow(attempt, home);
+    w->setMarkingStepDelay(1);
+    QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
+    w->show();
+    if (loaded.isEmpty())
+        loaded.wait(10000);
+    return w;
 }
+
+// main() of a window test: the web engine needs its contexts shared first.
+#define PRACTICE_WINDOW_TEST_MAIN(TestClass)                                                       \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
 
 // What a pop-up asked, recorded by AnswerPopUps.
 struct PopUpSeen

@@ -37,21 +37,6 @@ class TestDiskFull : public QObject
         return files;
     }
 
-    PracticeWindow *open(int paper)
-    {
-        m_home.PaperNum = paper;
-        m_home.TakeNum = 1;
-        m_home.TopicCount = 6;
-        m_home.SubH1 = QStringLiteral("Mock Examination");
-        auto *w = new PracticeWindow(Attempt::First, m_home);
-        w->setMarkingStepDelay(1);
-        QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
-        w->show();
-        if (loaded.isEmpty())
-            loaded.wait(10000);
-        return w;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -150,7 +135,7 @@ private slots:
 
     void theWindowSaysSoAndKeepsTheAnswers()
     {
-        PracticeWindow *w = open(106);
+        PracticeWindow *w = OpenPracticeWindow(m_home, 106);
         QLineEdit *fa = w->answerSheet()->Frame(1)->FA;
         fa->setText(QStringLiteral("kept"));
         m_disk->fill();
@@ -179,13 +164,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestDiskFull test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+PRACTICE_WINDOW_TEST_MAIN(TestDiskFull)
 
 #include "tst_diskfull.moc"
