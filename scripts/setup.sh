@@ -11,6 +11,7 @@ packages=(
   xvfb xauth poppler-utils imagemagick
   fonts-dejavu-core fonts-liberation2
   dpkg-dev desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -36,7 +36,8 @@ const QString kTrendTag = QStringLiteral("#TRD#");
 QStringList textLines(const QString &text, bool *loneCr)
 {
     static const QRegularExpression ends(QStringLiteral("\r\n|\n|\r"));
-    *loneCr = text.contains(QRegularExpression(QStringLiteral("\r(?!\n)")));
+    static const QRegularExpression lone(QStringLiteral("\r(?!\n)"));
+    *loneCr = text.contains(lone);
     QStringList lines = text.split(ends);
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -195,12 +196,15 @@ Parsed parseTrend(const QString &text)
     if (at < 0)
         return p;
     QString rest = text.mid(at + kTrendTag.size());
-    rest.truncate(rest.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]"))));
+    static const QRegularExpression lineEnd(QStringLiteral("[\\r\\n]"));
+    const qsizetype end = rest.indexOf(lineEnd);
+    if (end >= 0)
+        rest.truncate(end);
     if (!rest.startsWith(QLatin1Char('>')))
         return p;
     for (const QString &value : rest.mid(1).split(QLatin1Char('>'))) {
         if (IsNumericText(value) && p.trend.size() < 50)
-            p.trend.append(value.trimmed());
+            p.trend.append(value);
         else
             p.damaged = true;
     }

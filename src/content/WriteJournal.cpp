@@ -42,7 +42,7 @@ bool readLine(const QByteArray &bytes, qsizetype &at, QByteArray &line)
 bool readNumber(const QByteArray &bytes, qsizetype &at, qint64 limit, qint64 &number)
 {
     QByteArray line;
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]{0,8})$"));
     if (!readLine(bytes, at, line) || !digits.match(QString::fromLatin1(line)).hasMatch())
         return false;
     number = line.toLongLong();

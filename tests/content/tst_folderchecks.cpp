@@ -1,27 +1,11 @@
 #include "../support/SmallDisk.h"
+#include "../support/TestFiles.h"
 #include "content/FolderChecks.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestFolderChecks : public QObject
 {
@@ -78,9 +62,9 @@ private slots:
         const QStringList results{QStringLiteral("first2EN.txt"), QStringLiteral("marks2EN.txt"),
                                   QStringLiteral("trend2EN.txt")};
         for (const QString &name : results)
-            writeBytes(QDir(from).filePath(name), name.toLatin1() + "\r\n");
-        writeBytes(QDir(from).filePath(QStringLiteral("quorvane")), "program");
-        writeBytes(QDir(from).filePath(QStringLiteral("notes.txt")), "notes");
+            QVERIFY(WriteBytes(QDir(from).filePath(name), name.toLatin1() + "\r\n"));
+        QVERIFY(WriteBytes(QDir(from).filePath(QStringLiteral("quorvane")), "program"));
+        QVERIFY(WriteBytes(QDir(from).filePath(QStringLiteral("notes.txt")), "notes"));
         if (disk.isMounted())
             QVERIFY(disk.setReadOnly(true));
 
@@ -88,11 +72,11 @@ private slots:
         QCOMPARE(CopyResultsOnce(from, to.path()), results);
         QCOMPARE(QDir(to.path()).entryList(QDir::Files), results);
         for (const QString &name : results)
-            QCOMPARE(readBytes(to.filePath(name)), name.toLatin1() + "\r\n");
+            QCOMPARE(FileBytes(to.filePath(name)), name.toLatin1() + "\r\n");
 
-        writeBytes(to.filePath(QStringLiteral("marks2EN.txt")), "newer");
+        QVERIFY(WriteBytes(to.filePath(QStringLiteral("marks2EN.txt")), "newer"));
         QVERIFY(CopyResultsOnce(from, to.path()).isEmpty());
-        QCOMPARE(readBytes(to.filePath(QStringLiteral("marks2EN.txt"))), QByteArray("newer"));
+        QCOMPARE(FileBytes(to.filePath(QStringLiteral("marks2EN.txt"))), QByteArray("newer"));
         QVERIFY(CopyResultsOnce(to.path(), to.path()).isEmpty());
         QCOMPARE(CopyNotice(from, to.path()),
                  QStringLiteral("Your results were kept in %1, which you may not change, so "

@@ -1,3 +1,4 @@
+#include "../support/TestFiles.h"
 #include "content/AnswerCheck.h"
 #include "content/RecordFile.h"
 #include "content/ResourceExtractor.h"
@@ -11,19 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 const QDateTime kNow(QDate(2025, 3, 14), QTime(16, 5, 9));
 
@@ -51,7 +39,7 @@ class TestResultsRepair : public QObject
     {
         QMap<QString, QByteArray> all;
         for (const ResultsFile file : kAllResultsFiles)
-            all.insert(ResultsFileName(file, 2, m_config.code), readBytes(path(file)));
+            all.insert(ResultsFileName(file, 2, m_config.code), FileBytes(path(file)));
         return all;
     }
 
@@ -109,7 +97,7 @@ private slots:
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         const ResultsFile file = ResultsFile(which);
-        QByteArray bytes = readBytes(path(file));
+        QByteArray bytes = FileBytes(path(file));
         if (!from.isEmpty())
             bytes.replace(from, to);
         QVERIFY(IsSoundResultsFile(file, bytes, templ(file)));
@@ -163,6 +151,9 @@ private slots:
             << trend << QByteArray(">40") << QByteArray(">4x0") << QStringList{"87.5"};
         QTest::newRow("trend without key")
             << trend << QByteArray("#TRD#") << QByteArray("") << QStringList{};
+        QTest::newRow("trend without line end")
+            << trend << QByteArray(">87.5\r\n") << QByteArray(">87.5>x")
+            << QStringList{"40", "87.5"};
         QTest::newRow("trend with text after it")
             << trend << QByteArray("\r\n") << QByteArray("\r\nnoise\r\n")
             << QStringList{"40", "87.5"};
@@ -174,7 +165,7 @@ private slots:
         QFETCH(QByteArray, to);
         QFETCH(QStringList, kept);
         const ResultsFile file = ResultsFile(which);
-        QByteArray bytes = readBytes(path(file));
+        QByteArray bytes = FileBytes(path(file));
         QVERIFY(bytes.contains(from));
         if (to.endsWith("#FS"))
             bytes.truncate(bytes.indexOf(from) + 3);
@@ -185,7 +176,7 @@ private slots:
         const QByteArray repaired = RepairedResultsFile(file, bytes, templ(file));
         QVERIFY(IsSoundResultsFile(file, repaired, templ(file)));
         QCOMPARE(RepairedResultsFile(file, repaired, templ(file)), repaired);
-        writeBytes(path(file), repaired);
+        QVERIFY(WriteBytes(path(file), repaired));
         if (file == ResultsFile::Trend) {
             QCOMPARE(ReadTrendValues(path(file)), kept);
             return;
@@ -202,9 +193,9 @@ private slots:
 
     void onlyTheDamagedFileIsRepaired()
     {
-        QByteArray damaged = readBytes(m_paths.marks);
+        QByteArray damaged = FileBytes(m_paths.marks);
         damaged.replace("#SST#>0", "#SST#>7");
-        writeBytes(m_paths.marks, damaged);
+        QVERIFY(WriteBytes(m_paths.marks, damaged));
         QFile::remove(m_paths.trend);
         const QMap<QString, QByteArray> before = files();
 
@@ -223,7 +214,7 @@ private slots:
 
         const QMap<QString, QByteArray> after = files();
         for (auto it = before.cbegin(); it != before.cend(); ++it) {
-            QCOMPARE(readBytes(QDir(set).filePath(it.key())), it.value());
+            QCOMPARE(FileBytes(QDir(set).filePath(it.key())), it.value());
             if (it.key().startsWith(QLatin1String("marks")))
                 QCOMPARE(ReadFields50(m_paths.marks, QStringLiteral("SST"), 10)[6],
                          QStringLiteral("1"));
@@ -248,15 +239,15 @@ private slots:
         QVERIFY(report.problem.isEmpty());
         QVERIFY(report.notice().isEmpty());
         for (const ResultsFile file : kAllResultsFiles)
-            QCOMPARE(readBytes(path(file)), templ(file));
+            QCOMPARE(FileBytes(path(file)), templ(file));
         QVERIFY(!QFile::exists(BackupsFolder(m_dir.path())));
     }
 
     void somethingInAFilesPlaceStopsStartUp()
     {
-        QByteArray damaged = readBytes(m_paths.marks);
+        QByteArray damaged = FileBytes(m_paths.marks);
         damaged.replace("#SST#>0", "#SST#>7");
-        writeBytes(m_paths.marks, damaged);
+        QVERIFY(WriteBytes(m_paths.marks, damaged));
         QVERIFY(QFile::remove(m_paths.first));
         QVERIFY(QDir().mkpath(m_paths.first));
         const QMap<QString, QByteArray> before = files();
@@ -293,8 +284,8 @@ private slots:
             QVERIFY(!error.isSet());
             QVERIFY(!sets.contains(set));
             sets.append(set);
-            QCOMPARE(readBytes(QDir(set).filePath(ResultsFileName(ResultsFile::Marks, 2, "TS"))),
-                     readBytes(m_paths.marks));
+            QCOMPARE(FileBytes(QDir(set).filePath(ResultsFileName(ResultsFile::Marks, 2, "TS"))),
+                     FileBytes(m_paths.marks));
         }
         QCOMPARE(QFileInfo(sets[1]).fileName(), QStringLiteral("2025-03-14_16-05-09_2"));
         const QStringList left =

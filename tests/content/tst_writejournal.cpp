@@ -1,3 +1,4 @@
+#include "../support/TestFiles.h"
 #include "content/ResourceExtractor.h"
 #include "content/ResultsBackup.h"
 #include "content/WriteJournal.h"
@@ -8,19 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 const QList<FileContent> kGroup{{QStringLiteral("fresults2TS.txt"), "#101#>\xFC\r\n"},
                                 {QStringLiteral("marks2TS.txt"), "#FSE#>75\r\n"},
@@ -38,7 +26,7 @@ class TestWriteJournal : public QObject
     void writeOld()
     {
         for (const FileContent &file : kGroup)
-            writeBytes(path(file.name), "old");
+            QVERIFY(WriteBytes(path(file.name), "old"));
     }
 
 private slots:
@@ -53,7 +41,7 @@ private slots:
     {
         QVERIFY(WriteTogether(m_dir.path(), kGroup));
         for (const FileContent &file : kGroup)
-            QCOMPARE(readBytes(path(file.name)), file.bytes);
+            QCOMPARE(FileBytes(path(file.name)), file.bytes);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), kGroup.size());
     }
 
@@ -64,8 +52,8 @@ private slots:
         WriteError error;
         QVERIFY(!WriteTogether(m_dir.path(), kGroup, &error));
         QCOMPARE(error.problem(), WriteError::InTheWay);
-        QCOMPARE(readBytes(path(kGroup[0].name)), QByteArray("old"));
-        QCOMPARE(readBytes(path(kGroup[1].name)), QByteArray("old"));
+        QCOMPARE(FileBytes(path(kGroup[0].name)), QByteArray("old"));
+        QCOMPARE(FileBytes(path(kGroup[1].name)), QByteArray("old"));
         QVERIFY(!QFile::exists(path(kJournalName)));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), 2);
     }
@@ -115,12 +103,12 @@ private slots:
 
     void startUpFinishesAWholeJournal()
     {
-        writeBytes(path(kJournalName), JournalBytes(kGroup));
+        QVERIFY(WriteBytes(path(kJournalName), JournalBytes(kGroup)));
         // As a kill after the first rename leaves it.
-        writeBytes(path(kGroup[0].name), kGroup[0].bytes);
+        QVERIFY(WriteBytes(path(kGroup[0].name), kGroup[0].bytes));
         QCOMPARE(FinishJournal(m_dir.path()), JournalOutcome::Finished);
         for (const FileContent &file : kGroup)
-            QCOMPARE(readBytes(path(file.name)), file.bytes);
+            QCOMPARE(FileBytes(path(file.name)), file.bytes);
         QVERIFY(!QFile::exists(path(kJournalName)));
         QCOMPARE(FinishJournal(m_dir.path()), JournalOutcome::None);
     }
@@ -128,10 +116,10 @@ private slots:
     void startUpThrowsAwayATornJournal()
     {
         const QByteArray whole = JournalBytes(kGroup);
-        writeBytes(path(kJournalName), whole.left(whole.size() / 2));
+        QVERIFY(WriteBytes(path(kJournalName), whole.left(whole.size() / 2)));
         QCOMPARE(FinishJournal(m_dir.path()), JournalOutcome::Discarded);
         for (const FileContent &file : kGroup)
-            QCOMPARE(readBytes(path(file.name)), QByteArray("old"));
+            QCOMPARE(FileBytes(path(file.name)), QByteArray("old"));
         QVERIFY(!QFile::exists(path(kJournalName)));
     }
 
@@ -158,7 +146,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, removed);
         QVERIFY(QDir().mkpath(QFileInfo(path(name)).absolutePath()));
-        writeBytes(path(name), "x");
+        QVERIFY(WriteBytes(path(name), "x"));
         RemoveLeftovers(m_dir.path());
         QCOMPARE(QFile::exists(path(name)), !removed);
     }

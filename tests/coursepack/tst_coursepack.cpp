@@ -148,6 +148,9 @@ void TestCoursepack::refusesBadSources_data()
     QTest::newRow("explanation too long") << "long-why"
                                           << "papers/104.yaml:5:"
                                           << "has 221 characters; at most 220";
+    QTest::newRow("topic without its box count") << "topic-without-boxes"
+                                                 << "course.yaml:12:"
+                                                 << "missing \"boxes\"";
     QTest::newRow("ten topics of the wrong size") << "totals"
                                                   << "course.yaml:1:"
                                                   << "pages 55 instead of 740";

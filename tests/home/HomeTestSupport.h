@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/TestFiles.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -36,10 +38,4 @@ inline void ClickWhenShown(const QString &name, const QString &button)
         else if (auto *d = qobject_cast<QDialog *>(w))
             d->accept();
     });
-}
-
-inline QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../support/TestFiles.h"
 #include "practice/PracticeWindow.h"
 #include "practice/QuestionPageLink.h"
 #include "practice/QuestionView.h"
@@ -88,11 +89,34 @@ inline void ClickInPage(PracticeWindow *w, const QString &element)
                       QPoint(centre.value(0).toInt(), centre.value(1).toInt()));
 }
 
-inline QByteArray FileBytes(const QString &path)
+// Opens paper `paper` of the test course as the home window would, with the
+// marking animation cut short, and waits for its first page.
+inline PracticeWindow *OpenPracticeWindow(FakeHome &home, int paper,
+                                          Attempt attempt = Attempt::First)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    home.PaperNum = paper;
+    home.TakeNum = int(attempt);
+    home.TopicCount = paper <= 105 ? 1 : 6;
+    home.SubH1 = paper <= 105 ? QStringLiteral("Grammar") : QStringLiteral("Mock Examination");
+    auto *w = new PracticeWindow(attempt, home);
+    w->setMarkingStepDelay(1);
+    QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
+    w->show();
+    if (loaded.isEmpty())
+        loaded.wait(10000);
+    return w;
 }
+
+// main() of a window test: the web engine needs its contexts shared first.
+#define PRACTICE_WINDOW_TEST_MAIN(TestClass)                                                       \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
 
 // What a pop-up asked, recorded by AnswerPopUps.
 struct PopUpSeen

@@ -17,15 +17,7 @@ namespace {
 
 PracticeWindow *openPaper(FakeHome &home, int paper, Attempt attempt)
 {
-    home.PaperNum = paper;
-    home.TopicCount = paper <= 105 ? 1 : 6;
-    home.SubH1 = paper <= 105 ? QStringLiteral("Grammar") : QStringLiteral("Mock Examination");
-    auto *w = new PracticeWindow(attempt, home);
-    w->setMarkingStepDelay(1);
-    QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
-    w->show();
-    if (loaded.isEmpty())
-        loaded.wait(10000);
+    PracticeWindow *w = OpenPracticeWindow(home, paper, attempt);
     QTest::qWait(400);
     return w;
 }

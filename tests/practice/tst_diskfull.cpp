@@ -1,10 +1,12 @@
 #include "../support/SmallDisk.h"
 #include "PracticeTestSupport.h"
 #include "content/RecordFile.h"
+#include "content/ResultsRepair.h"
 #include "content/ResultsStore.h"
 #include "content/SafeWrite.h"
 #include "practice/AnswerFrame.h"
 #include "practice/AnswerSheet.h"
+#include "practice/PracticeSession.h"
 #include "practice/PracticeWindow.h"
 
 #include <QLineEdit>
@@ -33,21 +35,6 @@ class TestDiskFull : public QObject
         for (const QString &name : dir.entryList(QDir::Files))
             files.insert(name, FileBytes(dir.filePath(name)));
         return files;
-    }
-
-    PracticeWindow *open(int paper)
-    {
-        m_home.PaperNum = paper;
-        m_home.TakeNum = 1;
-        m_home.TopicCount = 6;
-        m_home.SubH1 = QStringLiteral("Mock Examination");
-        auto *w = new PracticeWindow(Attempt::First, m_home);
-        w->setMarkingStepDelay(1);
-        QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
-        w->show();
-        if (loaded.isEmpty())
-            loaded.wait(10000);
-        return w;
     }
 
 private slots:
@@ -100,9 +87,55 @@ private slots:
         QCOMPARE(PaperFields(ReadPaperLines(m_paths.first, 10), 6, 20)[1], QStringLiteral("first"));
     }
 
+    void markingChangesNothing()
+    {
+        PracticeSession s(Attempt::First, {folder(), 2, m_config.code, 106, 6, 10});
+        s.Load();
+        s.StorePageAnswers({QStringLiteral("w106_0_0")});
+        m_disk->fill();
+        const QMap<QString, QByteArray> before = snapshot();
+        WriteError error;
+        const QDateTime now = QDateTime::currentDateTime();
+        QVERIFY(!s.Mark(now, now, &error));
+        QCOMPARE(error.problem(), WriteError::DiskFull);
+        QVERIFY(!s.IsMarked());
+        QCOMPARE(snapshot(), before);
+
+        m_disk->freeFiller();
+        QVERIFY(s.Mark(now, now));
+        QCOMPARE(ReadMarks(m_paths.marks, 10).FirstStates[6], QStringLiteral("1"));
+        QCOMPARE(ReadTrendValues(m_paths.trend), QStringList{QStringLiteral("5")});
+    }
+
+    // Start-up on a full disk with a file to repair: nothing changes, no empty
+    // file is made, and the pupil is told why.
+    void repairChangesNothing()
+    {
+        QVERIFY(QFile::remove(m_paths.trend));
+        QByteArray damaged = FileBytes(m_paths.marks);
+        damaged.replace("#SSE#", "#XXX#");
+        QVERIFY(WriteFileAtomically(m_paths.marks, damaged));
+        m_disk->fill();
+        const QMap<QString, QByteArray> before = snapshot();
+        const ResultsRepairReport report =
+            RecoverResultsFiles(folder(), m_config, QDateTime::currentDateTime());
+        QCOMPARE(report.problem,
+                 QStringLiteral("Some results files need repair, but a copy of them could not be "
+                                "made first because the disk is full. Nothing was changed; free "
+                                "some space and start Quorvane again."));
+        QCOMPARE(snapshot(), before);
+        QVERIFY(!QFile::exists(m_paths.trend));
+
+        m_disk->freeFiller();
+        const ResultsRepairReport again =
+            RecoverResultsFiles(folder(), m_config, QDateTime::currentDateTime());
+        QVERIFY(again.problem.isEmpty());
+        QCOMPARE(FileBytes(m_paths.trend), QByteArray("#TRD#"));
+    }
+
     void theWindowSaysSoAndKeepsTheAnswers()
     {
-        PracticeWindow *w = open(106);
+        PracticeWindow *w = OpenPracticeWindow(m_home, 106);
         QLineEdit *fa = w->answerSheet()->Frame(1)->FA;
         fa->setText(QStringLiteral("kept"));
         m_disk->fill();
@@ -131,13 +164,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestDiskFull test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+PRACTICE_WINDOW_TEST_MAIN(TestDiskFull)
 
 #include "tst_diskfull.moc"

@@ -285,12 +285,5 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestPracticeResize test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+PRACTICE_WINDOW_TEST_MAIN(TestPracticeResize)
 #include "tst_practiceresize.moc"

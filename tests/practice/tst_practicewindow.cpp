@@ -39,18 +39,7 @@ class TestPracticeWindow : public QObject
 
     PracticeWindow *open(int paper, Attempt attempt = Attempt::First)
     {
-        m_home.PaperNum = paper;
-        m_home.TakeNum = int(attempt);
-        m_home.TopicCount = paper <= 105 ? 1 : 6;
-        m_home.SubH1 =
-            paper <= 105 ? QStringLiteral("Grammar") : QStringLiteral("Mock Examination");
-        auto *w = new PracticeWindow(attempt, m_home);
-        w->setMarkingStepDelay(1);
-        QSignalSpy loaded(w, &PracticeWindow::questionPageLoaded);
-        w->show();
-        if (loaded.isEmpty())
-            loaded.wait(10000);
-        return w;
+        return OpenPracticeWindow(m_home, paper, attempt);
     }
 
     static void tick() { QTest::qWait(150); }
@@ -1012,12 +1001,5 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestPracticeWindow test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+PRACTICE_WINDOW_TEST_MAIN(TestPracticeWindow)
 #include "tst_practicewindow.moc"

@@ -33,6 +33,28 @@ QString CourseReader::paperFile(int key) const
 
 Course CourseReader::read()
 {
+    return reportingYamlErrors([this] { return readCourse(); });
+}
+
+QList<Paper> CourseReader::check(const QStringList &files)
+{
+    return reportingYamlErrors([&] { return checkPapers(files); });
+}
+
+// What the checks miss, yaml-cpp reports by an exception of its own: it still
+// ends in a message that names the file being read.
+template <typename Read> auto CourseReader::reportingYamlErrors(Read read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (const YAML::Exception &e) {
+        throw SourceError(m_reading, e.mark.is_null() ? 1 : e.mark.line + 1,
+                          QStringLiteral("not understood: %1").arg(QString::fromStdString(e.msg)));
+    }
+}
+
+Course CourseReader::readCourse()
+{
     Course course = readConfiguration();
     const QList<Topic> declared = course.topics;
     course.topics.clear();
@@ -77,7 +99,7 @@ Course CourseReader::read()
     return course;
 }
 
-QList<Paper> CourseReader::check(const QStringList &files)
+QList<Paper> CourseReader::checkPapers(const QStringList &files)
 {
     const Course course = readConfiguration();
     static const QRegularExpression paperName(QStringLiteral("^(\\d{3})\\.yaml$"));
@@ -119,8 +141,9 @@ void CourseReader::requireExplanations(const QList<Paper> &papers)
 }
 
 Paper CourseReader::readPaper(const Topic &topic, int topicNumber, int key, const QString &path,
-                              QHash<QString, QString> &seen, int &nextPageId) const
+                              QHash<QString, QString> &seen, int &nextPageId)
 {
+    m_reading = path;
     const YamlSource source(path, path);
     source.allowKeys(source.root(), {QStringLiteral("pages")}, QStringLiteral("a paper file"));
     const YAML::Node pages = source.requireSequence(source.root(), "pages");
@@ -153,6 +176,7 @@ Paper CourseReader::readPaper(const Topic &topic, int topicNumber, int key, cons
 Course CourseReader::readConfiguration()
 {
     const QString configName = QStringLiteral("course.yaml");
+    m_reading = shown(configName);
     const YamlSource config(shown(configName), shown(configName));
     const YAML::Node &root = config.root();
     config.allowKeys(root,
@@ -197,8 +221,8 @@ Course CourseReader::readConfiguration()
                         QStringLiteral("unknown shape \"%1\" (shapes: %2)")
                             .arg(topic.shape, PageReader::shapes().join(QStringLiteral(", "))));
         topic.instructions = config.text(node, "instructions");
-        topic.pagesPerPaper = config.integer(node["pages"], QStringLiteral("\"pages\""));
-        topic.boxesPerPage = config.integer(node["boxes"], QStringLiteral("\"boxes\""));
+        topic.pagesPerPaper = config.integer(node, "pages");
+        topic.boxesPerPage = config.integer(node, "boxes");
         if (topic.pagesPerPaper < 1)
             config.fail(node["pages"], QStringLiteral("a paper needs at least one page"));
         if (topic.boxesPerPage < 1 || topic.boxesPerPage > 20)

@@ -25,14 +25,18 @@ public:
     const QStringList &notes() const { return m_notes; }
 
 private:
+    template <typename Read> auto reportingYamlErrors(Read read) -> decltype(read());
+    Course readCourse();
+    QList<Paper> checkPapers(const QStringList &files);
     QString paperFile(int key) const;
     QString shown(const QString &relative) const;
     void checkPaperFileNames(int topicCount, int declaredCount) const;
     Course readConfiguration();
     static void requireExplanations(const QList<Paper> &papers);
     Paper readPaper(const Topic &topic, int topicNumber, int key, const QString &path,
-                    QHash<QString, QString> &seen, int &nextPageId) const;
+                    QHash<QString, QString> &seen, int &nextPageId);
 
     QString m_courseDir;
+    QString m_reading; // the file being read, for messages
     QStringList m_notes;
 };

@@ -103,3 +103,11 @@ int YamlSource::integer(const YAML::Node &node, const QString &what) const
         fail(node, QStringLiteral("%1 must be a whole number").arg(what));
     return value;
 }
+
+int YamlSource::integer(const YAML::Node &map, const char *key) const
+{
+    const YAML::Node node = map[key];
+    if (!node || node.IsNull())
+        fail(map, QStringLiteral("missing \"%1\"").arg(QLatin1String(key)));
+    return integer(node, QStringLiteral("\"%1\"").arg(QLatin1String(key)));
+}

@@ -30,6 +30,8 @@ public:
     QString optionalText(const YAML::Node &map, const char *key) const;
     QStringList textList(const YAML::Node &map, const char *key) const;
     int integer(const YAML::Node &node, const QString &what) const;
+    // The whole number under `key` of a map; a missing key is refused.
+    int integer(const YAML::Node &map, const char *key) const;
 
 private:
     QString m_shownPath;
